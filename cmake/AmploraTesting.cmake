@@ -1,0 +1,12 @@
+# amplora_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
+# One Qt Test program, registered with ctest, run headless on the offscreen platform.
+function(amplora_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_ACCESSIBILITY=0"
+    TIMEOUT 300
+    LABELS "${T_LABELS}")
+endfunction()

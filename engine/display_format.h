@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// Renders `value` with a display pattern such as "###0.0##": all integer digits (at least
+// one), ".", one required decimal and as many optional ones as the pattern has "#" after the
+// point. The value is taken to 15 significant digits, rounded half away from zero at the
+// pattern's last place, then trailing optional zeros are dropped. No digit grouping.
+// A value that is not finite renders as "" so that no box ever reads "inf" or "nan".
+std::string formatPattern(double value, std::string_view pattern);
+
+// The value correctly rounded to 15 significant decimal digits, read back as a double.
+double round15(double value);
+
+} // namespace engine

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QWidget>
+
+namespace toolkit {
+
+// Layouts are measured in twips: 15 twips make one pixel at 96 dots per inch.
+constexpr int twips(int t) { return t / 15; }
+constexpr QRect twipRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+// Font sizes are given in points at 96 dots per inch; kept in pixels so that text keeps its
+// place in the pixel layout whatever the screen's resolution (9.75 pt is 13 px).
+constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
+
+inline void setFontPoints(QWidget& widget, double points, bool bold = false) {
+    QFont f = widget.font();
+    f.setPixelSize(pointsToPixels(points));
+    f.setBold(bold);
+    widget.setFont(f);
+}
+
+} // namespace toolkit
