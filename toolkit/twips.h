@@ -23,4 +23,14 @@ inline void setFontPoints(QWidget& widget, double points, bool bold = false) {
     widget.setFont(f);
 }
 
+// The application font: the layout was drawn for a plain sans serif at 9.75 pt, so take the
+// nearest one installed.
+inline QFont layoutFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(pointsToPixels(9.75));
+    return f;
+}
+
 } // namespace toolkit
