@@ -1,0 +1,56 @@
+#include "engine/sigdig.h"
+
+#include "engine/display_format.h"
+#include "toolkit/textbox.h"
+
+#include <array>
+
+namespace engine {
+namespace {
+
+// Negative values and values above 10 both get exactly one decimal.
+constexpr std::string_view kOneDecimal = "###0.0";
+
+// Smaller values get more decimals so that about three significant digits stay visible.
+struct Band {
+    double above;
+    std::string_view pattern;
+};
+constexpr std::array<Band, 9> kBands{{
+    {10, kOneDecimal},
+    {1, "###0.0#"},
+    {0.1, "###0.0##"},
+    {0.01, "###0.0###"},
+    {0.001, "###0.0####"},
+    {1E-04, "###0.0#####"},
+    {1E-05, "###0.0######"},
+    {1E-06, "###0.0#######"},
+    {1E-07, "###0.0########"},
+}};
+
+// Zero up to 1E-07: eleven decimals at most.
+constexpr std::string_view kSmallest = "###0.0##########";
+
+} // namespace
+
+std::string_view sigdigPattern(double level) {
+    if (level < 0) {
+        return kOneDecimal;
+    }
+    for (const Band& band : kBands) {
+        if (level > band.above) {
+            return band.pattern;
+        }
+    }
+    return kSmallest;
+}
+
+std::string sigdigText(double level) {
+    return formatPattern(level, sigdigPattern(level));
+}
+
+void sigdig(double level, toolkit::TextBox& textboxname) {
+    textboxname.SetText(sigdigText(level));
+}
+
+} // namespace engine
