@@ -12,11 +12,12 @@ namespace entry {
 
 namespace {
 
-// Beyond these decimal exponents of 0.DDD... every double is infinite or zero; keeping the
-// exponent inside them keeps every sum below far from any integer overflow.
+// Beyond these decimal exponents of 0.DDD... no double is left but infinity and zero.
 constexpr std::int64_t kOverflowExponent = 400;
 constexpr std::int64_t kUnderflowExponent = -400;
-constexpr std::int64_t kExponentCap = 1'000'000'000;
+// Far beyond any text's length and still far from int64 overflow: a typed exponent is capped
+// here so that the sums below cannot overflow.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -37,17 +38,15 @@ public:
         return pos_ < text_.size() ? text_[pos_] : '\0';
     }
     void advance() { ++pos_; }
-    std::size_t position() const { return pos_; }
-    void rewind(std::size_t position) { pos_ = position; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
 
-// Reads "[sign] digits" after an "E"; nothing is consumed when no digit follows.
+// Reads "[sign] digits" after an "E"; false when no digit follows, and then the number ends
+// before the "E" (nothing after it is read anyway).
 bool readExponent(Reader& in, std::int64_t& exponent) {
-    const std::size_t start = in.position();
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
         negative = in.peek() == '-';
@@ -60,10 +59,8 @@ bool readExponent(Reader& in, std::int64_t& exponent) {
         any = true;
         in.advance();
     }
-    if (!any) {
-        in.rewind(start);
+    if (!any)
         return false;
-    }
     exponent = negative ? -value : value;
     return true;
 }
@@ -111,13 +108,10 @@ double numericValue(std::string_view text) {
         return 0.0;
 
     if (in.peek() == 'E' || in.peek() == 'e') {
-        const std::size_t beforeE = in.position();
         in.advance();
         std::int64_t exponent = 0;
         if (readExponent(in, exponent))
             pointExponent += exponent;
-        else
-            in.rewind(beforeE);
     }
 
     if (digits.empty() || pointExponent < kUnderflowExponent)
