@@ -1,1 +1,80 @@
-// (to be written)
+#include "toolkit/print_window.h"
+
+#include <QMainWindow>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+
+namespace toolkit {
+
+namespace {
+
+// Layouts are drawn at 96 pixels per inch: a window prints at the size it has on screen.
+constexpr double kPixelsPerInch = 96;
+
+// A main window prints its client area, without menu bar.
+QWidget& clientArea(QWidget& widget) {
+    if (auto* main = qobject_cast<QMainWindow*>(&widget); main && main->centralWidget())
+        return *main->centralWidget();
+    return widget;
+}
+
+void preparePage(QPrinter& printer, QWidget& widget) {
+    const QSize size = clientArea(widget).size();
+    printer.setDocName(widget.windowTitle().trimmed());
+    printer.setPageOrientation(size.width() > size.height() ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
+}
+
+} // namespace
+
+QRectF fitCentred(QSizeF content, QRectF page) {
+    if (content.isEmpty() || page.isEmpty())
+        return QRectF(page.center(), QSizeF(0, 0));
+    const double scale =
+        std::min({1.0, page.width() / content.width(), page.height() / content.height()});
+    const QSizeF size = content * scale;
+    return QRectF(page.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+bool printWidget(QWidget& widget, QPrinter& printer) {
+    QWidget& content = clientArea(widget);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const double toDevice = printer.resolution() / kPixelsPerInch;
+    const QRectF page(0, 0, printer.width(), printer.height());
+    const QRectF target = fitCentred(QSizeF(content.size()) * toDevice, page);
+    if (!target.isEmpty()) {
+        const double scale = target.width() / content.width();
+        painter.translate(target.topLeft());
+        painter.scale(scale, scale);
+        content.render(&painter, QPoint(), QRegion(),
+                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    return painter.end();
+}
+
+void printWindowInteractive(QWidget& widget) {
+    try {
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        if (!defaultPrinter.isNull()) {
+            QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+            preparePage(printer, widget);
+            printWidget(widget, printer);
+            return;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        preparePage(printer, widget);
+        QPrintDialog dialog(&printer, &widget);
+        if (dialog.exec() == QDialog::Accepted)
+            printWidget(widget, printer);
+    } catch (...) {
+        // A print that fails leaves the window as it was; there is nothing to tell the user.
+    }
+}
+
+} // namespace toolkit

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRectF>
+#include <QSizeF>
+
 class QPrinter;
 class QWidget;
 
@@ -12,5 +15,9 @@ bool printWidget(QWidget& widget, QPrinter& printer);
 // Prints on the default printer; where the system has none, asks the user through the
 // standard print dialog (a PDF file is one choice). Never throws, never blocks on failure.
 void printWindowInteractive(QWidget& widget);
+
+// Where content of the given size goes on a page: at its own size where it fits, otherwise
+// reduced just enough to fit, keeping its proportions; centred on the page either way.
+QRectF fitCentred(QSizeF content, QRectF page);
 
 } // namespace toolkit
