@@ -138,8 +138,9 @@ std::vector<double> sampleValues() {
             rng() % 4 ? digits(1 + int(rng() % 14)) : std::string(1 + rng() % 14, '9');
         withNeighbours(parse(n + "5e-" + std::to_string(places + 1)), 1);
     }
-    for (int i = 0; i < 10000; ++i) { // ties at the 16th significant digit
-        withNeighbours(parse(digits(15) + "5e" + std::to_string(int(rng() % 41) - 20)), 0);
+    for (int i = 0; i < 10000; ++i) { // at the 16th significant digit; exact ties as integers
+        withNeighbours(parse(digits(15) + "5e" + std::to_string(i % 2 ? 0 : int(rng() % 41) - 20)),
+                       0);
     }
     for (int i = 0; i < 70000; ++i) { // every band, and large magnitudes
         values.push_back(std::pow(10.0, unit(rng) * (i % 5 ? 20 : 308) - (i % 5 ? 12 : 0)));
