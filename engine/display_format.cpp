@@ -63,37 +63,13 @@ Places placesOf(std::string_view pattern) {
     return places;
 }
 
-// Adds one unit in the last place of a digit string, carrying to the left.
+// Adds one unit in the last place, carrying to the left; the caller leaves a leading zero.
 void incrementDigits(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
+    auto it = digits.rbegin();
+    for (; *it == '9'; ++it) {
         *it = '0';
     }
-    digits.insert(digits.begin(), '1');
-}
-
-// |value| x 10^places, rounded half away from zero, as a digit string.
-std::string scaledDigits(const Decimal15& decimal, int places) {
-    // Digits at or above the last shown place; the one after them decides the rounding.
-    const int keep = decimal.exponent + places + 1;
-    std::string digits;
-    bool roundUp = false;
-    if (keep > 0) {
-        const int fromValue = std::min(keep, kSignificantDigits);
-        digits.reserve(static_cast<std::size_t>(keep) + 1);
-        digits.assign(decimal.digits, static_cast<std::size_t>(fromValue));
-        digits.append(static_cast<std::size_t>(keep - fromValue), '0');
-        roundUp = keep < kSignificantDigits && decimal.digits[keep] >= '5';
-    } else {
-        roundUp = keep == 0 && decimal.digits[0] >= '5';
-    }
-    if (roundUp) {
-        incrementDigits(digits);
-    }
-    return digits;
+    ++*it;
 }
 
 } // namespace
@@ -104,31 +80,36 @@ std::string formatPattern(double value, std::string_view pattern) {
     }
     const Places places = placesOf(pattern);
     const Decimal15 decimal = toDecimal15(value);
-    std::string digits = scaledDigits(decimal, places.shown);
 
-    // At least one integer digit in front of the decimals.
-    const auto minimumSize = static_cast<std::size_t>(places.shown) + 1;
-    if (digits.size() < minimumSize) {
-        digits.insert(0, minimumSize - digits.size(), '0');
+    // |value| x 10^places: the digits at or above the last shown place, right-aligned behind
+    // zeros (one spare for a carry, and enough for an integer digit in front of the decimals).
+    const int keep = decimal.exponent + places.shown + 1;
+    const int size = std::max(keep, places.shown + 1) + 1;
+    std::string text(static_cast<std::size_t>(size), '0');
+    if (keep > 0) {
+        std::copy_n(decimal.digits, std::min(keep, kSignificantDigits), text.end() - keep);
     }
-    const std::size_t integerSize = digits.size() - static_cast<std::size_t>(places.shown);
-    std::size_t decimalsShown = static_cast<std::size_t>(places.shown);
-    while (decimalsShown > static_cast<std::size_t>(places.required) &&
-           digits[integerSize + decimalsShown - 1] == '0') {
-        --decimalsShown;
+    // Half away from zero: the first digit not shown decides.
+    if (keep >= 0 && keep < kSignificantDigits && decimal.digits[keep] >= '5') {
+        incrementDigits(text);
     }
+
+    const auto integerEnd = static_cast<std::size_t>(size - places.shown);
+    const std::size_t firstNonZero = text.find_first_not_of('0');
     // A negative value that rounds to zero shows as zero, without a sign.
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
-
-    std::string text;
-    text.reserve(integerSize + decimalsShown + 2);
-    if (decimal.negative && !zero) {
-        text += '-';
+    const bool zero = firstNonZero == std::string::npos;
+    const std::size_t leadingZeros = std::min(firstNonZero, integerEnd - 1);
+    std::size_t end = text.size();
+    while (end > integerEnd + static_cast<std::size_t>(places.required) && text[end - 1] == '0') {
+        --end;
     }
-    text.append(digits, 0, integerSize);
+    text.resize(end);
+    text.erase(0, leadingZeros);
     if (places.point) {
-        text += '.';
-        text.append(digits, integerSize, decimalsShown);
+        text.insert(integerEnd - leadingZeros, 1, '.');
+    }
+    if (decimal.negative && !zero) {
+        text.insert(0, 1, '-');
     }
     return text;
 }
