@@ -3,20 +3,15 @@
 #include "toolkit/twips.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amplora"));
+    QApplication::setApplicationVersion(QStringLiteral(AMPLORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("amplora"));
-
     QApplication::setFont(toolkit::layoutFont());
 
     toolkit::QtServices services;
-    auto* window = new Main(services);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->adjustSize();
-    window->move(window->screen()->availableGeometry().center() - window->rect().center());
-    window->show();
+    Main::load(services);
     return QApplication::exec();
 }
