@@ -129,13 +129,19 @@ void Main::applyLook() {
     setFontPoints(*ui->Label22, 8.25);
     setFontPoints(*ui->Command1, 12);
     setFontPoints(*ui->Command2, 12);
+    // The instructions filled their frame to the last line in the original font; the
+    // substitute needs a pixel less to keep all of them in view.
+    QFont smaller = ui->Label24->font();
+    smaller.setPixelSize(toolkit::pointsToPixels(9.75) - 1);
+    ui->Label24->setFont(smaller);
 
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     for (QLabel* label :
          {ui->Label21, ui->Label22, ui->Label18, ui->Label19, ui->Label20, ui->Label23})
         label->setPalette(blue);
-    for (QLabel* label : {ui->Label21, ui->Label22, ui->Label18, ui->Label19, ui->Label20})
+    for (QLabel* label :
+         {ui->Label21, ui->Label22, ui->Label18, ui->Label19, ui->Label20, ui->Label24})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (QFrame* line : {ui->Line1, ui->Line2, ui->Line3}) {

@@ -7,14 +7,18 @@
 namespace toolkit {
 
 // Layouts are measured in twips: 15 twips make one pixel at 96 dots per inch.
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t) {
+    return t / 15;
+}
 constexpr QRect twipRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
 // Font sizes are given in points at 96 dots per inch; kept in pixels so that text keeps its
 // place in the pixel layout whatever the screen's resolution (9.75 pt is 13 px).
-constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96 / 72 + 0.5); }
+constexpr int pointsToPixels(double points) {
+    return static_cast<int>(points * 96 / 72 + 0.5);
+}
 
 inline void setFontPoints(QWidget& widget, double points, bool bold = false) {
     QFont f = widget.font();
@@ -30,6 +34,9 @@ inline QFont layoutFont() {
     f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                    QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     f.setPixelSize(pointsToPixels(9.75));
+    // The substitutes run wider than the bitmap original; narrow them so captions keep to
+    // the places drawn for them.
+    f.setStretch(92);
     return f;
 }
 
