@@ -9,7 +9,9 @@ namespace toolkit {
 namespace {
 
 // TextBox positions count UTF-8 bytes; QLineEdit counts UTF-16 units.
-int utf8Length(QStringView s) { return static_cast<int>(s.toUtf8().size()); }
+int utf8Length(QStringView s) {
+    return static_cast<int>(s.toUtf8().size());
+}
 
 int unitsForBytes(const QString& s, int bytes) {
     int units = 0;
@@ -144,7 +146,9 @@ void EntryBox::focusOutEvent(QFocusEvent* e) {
         onLostFocus();
 }
 
-std::string EntryBox::Text() const { return text().toStdString(); }
+std::string EntryBox::Text() const {
+    return text().toStdString();
+}
 
 void EntryBox::SetText(const std::string& value) {
     setText(QString::fromStdString(value));
@@ -160,7 +164,9 @@ void EntryBox::SetSelStart(int position) {
     setCursorPosition(unitsForBytes(text(), std::max(position, 0)));
 }
 
-int EntryBox::SelLength() const { return utf8Length(selectedText()); }
+int EntryBox::SelLength() const {
+    return utf8Length(selectedText());
+}
 
 void EntryBox::SetSelLength(int length) {
     const QString all = text();
@@ -170,10 +176,16 @@ void EntryBox::SetSelLength(int length) {
     setSelection(start, end - start);
 }
 
-bool EntryBox::Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
+bool EntryBox::Enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 
-void EntryBox::SetEnabled(bool enabled) { setEnabled(enabled); }
+void EntryBox::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+}
 
-void EntryBox::SetFocus() { setFocus(Qt::OtherFocusReason); }
+void EntryBox::SetFocus() {
+    setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace toolkit

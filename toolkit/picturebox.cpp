@@ -7,7 +7,9 @@
 
 namespace toolkit {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::StrongFocus); }
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 PictureBox::~PictureBox() = default;
 

@@ -15,9 +15,13 @@ void QtServices::MsgBox(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-void QtServices::Beep() { QApplication::beep(); }
+void QtServices::Beep() {
+    QApplication::beep();
+}
 
-void QtServices::PrintWindow(QWidget& window) { printWindowInteractive(window); }
+void QtServices::PrintWindow(QWidget& window) {
+    printWindowInteractive(window);
+}
 
 void QtServices::OpenAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(address)));

@@ -51,8 +51,8 @@ private slots:
         const int C = Qt::ControlModifier;
         QTest::newRow("digit") << int(Qt::Key_5) << K << "down:53:0 press:53";
         QTest::newRow("return") << int(Qt::Key_Return) << K << "down:16777220:0 press:13";
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
-                                      << "down:16777221:0 press:13";
+        QTest::newRow("keypad enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "down:16777221:0 press:13";
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << K << "down:16777219:0 press:8";
         QTest::newRow("escape") << int(Qt::Key_Escape) << K << "down:16777216:0 press:27";
         QTest::newRow("ctrl+c") << int(Qt::Key_C) << C << "down:16777249:2 down:67:2 press:3";
@@ -141,7 +141,8 @@ private slots:
 
     void positionsCountUtf8Bytes() {
         Harness h;
-        h.box->SetText("\xC2\xB0" "12"); // "°12": the degree sign takes two bytes
+        h.box->SetText("\xC2\xB0"
+                       "12"); // "°12": the degree sign takes two bytes
         h.box->SetSelStart(2);
         h.box->SetSelLength(2);
         QCOMPARE(h.box->selectedText(), QStringLiteral("12"));
