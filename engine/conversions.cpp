@@ -1,20 +1,13 @@
 #include "engine/conversions.h"
 
 #include "engine/decibels.h"
+#include "engine/factors.h"
 #include "engine/sigdig.h"
 
 #include <utility>
 
 namespace engine {
 namespace {
-
-// Sine-wave ratios as the window's relationship labels state them: not sqrt(2) and its
-// reciprocal, and their product is not 1.
-constexpr double kPeakOverRms = 1.414;
-constexpr double kRmsOverPeak = 0.707;
-
-constexpr double kMmPerInch = 25.4;
-constexpr double kMilsPerInch = 1000;
 
 // velocity (in/sec) = kAccelToVel x acceleration (g) / f
 constexpr double kAccelToVel = 61.44;

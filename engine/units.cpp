@@ -1,5 +1,7 @@
 #include "engine/units.h"
 
+#include "engine/factors.h"
+
 namespace engine {
 
 Quantity quantityOf(AmplitudeUnit unit) {
@@ -19,20 +21,19 @@ Quantity quantityOf(AmplitudeUnit unit) {
     return Quantity::Displacement;
 }
 
-// The inverses of the factors with which the boxes are filled from the base unit; exact
-// decimal literals, not derived from one another.
+// The inverses of the factors with which the boxes are filled from the base unit.
 double toBaseUnit(AmplitudeUnit unit, double level) {
     switch (unit) {
     case AmplitudeUnit::AccGpk:
-        return level / 1.414;
+        return level / kPeakOverRms;
     case AmplitudeUnit::VelIPSpk:
-        return level * 0.707;
+        return level * kRmsOverPeak;
     case AmplitudeUnit::VelMMSrms:
-        return level / 25.4;
+        return level / kMmPerInch;
     case AmplitudeUnit::VelMMSpk:
-        return level / 35.9156;
+        return level / kMmPeakPerInchRms;
     case AmplitudeUnit::DispMMpk:
-        return (level / 25.4) * 1000;
+        return (level / kMmPerInch) * kMilsPerInch;
     case AmplitudeUnit::AccGrms:
     case AmplitudeUnit::VelIPSrms:
     case AmplitudeUnit::DispMILSpp:
