@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPainter>
+#include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,6 +21,17 @@ QWidget& clientArea(QWidget& widget) {
     if (auto* main = qobject_cast<QMainWindow*>(&widget); main && main->centralWidget())
         return *main->centralWidget();
     return widget;
+}
+
+// What the widget paints, recorded as drawing commands. Rendered straight onto a printer, a
+// widget would arrive as one bitmap; replayed from a recording its text and lines stay vector.
+QPicture recording(QWidget& widget) {
+    QPicture picture;
+    QPainter recorder(&picture);
+    widget.render(&recorder, QPoint(), QRegion(),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+    return picture;
 }
 
 void preparePage(QPrinter& printer, QWidget& widget) {
@@ -49,11 +61,12 @@ bool printWidget(QWidget& widget, QPrinter& printer) {
     const QRectF page(0, 0, printer.width(), printer.height());
     const QRectF target = fitCentred(QSizeF(content.size()) * toDevice, page);
     if (!target.isEmpty()) {
-        const double scale = target.width() / content.width();
+        // A recording plays back scaled to the printer's resolution by itself; what is left
+        // is the reduction, if any, that makes it fit.
+        const double reduction = target.width() / (content.width() * toDevice);
         painter.translate(target.topLeft());
-        painter.scale(scale, scale);
-        content.render(&painter, QPoint(), QRegion(),
-                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        painter.scale(reduction, reduction);
+        painter.drawPicture(0, 0, recording(content));
     }
     return painter.end();
 }

@@ -1,0 +1,67 @@
+#include "temperature/temperature_scale.h"
+
+#include <QPainter>
+
+namespace {
+
+// The axis runs from 150 °C (302 °F) at the top row to -50 °C (-58 °F) at the bottom row, so
+// that both scales' end marks fit.
+constexpr double kTopF = 302;
+constexpr double kBottomF = -58;
+constexpr double kTopRow = 30;
+constexpr double kBottomRow = 404;
+
+constexpr int kAxisX = 43;
+constexpr int kMarkLength = 9;
+constexpr int kStep = 25;
+
+const QChar kDegree(0x00B0);
+
+} // namespace
+
+double TemperatureScale::rowOfFahrenheit(double degF) {
+    return kTopRow + (kTopF - degF) * (kBottomRow - kTopRow) / (kTopF - kBottomF);
+}
+
+double TemperatureScale::rowOfCelsius(double degC) {
+    return rowOfFahrenheit(degC * 9 / 5 + 32);
+}
+
+void TemperatureScale::paintEvent(QPaintEvent* e) {
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        p.translate((width() - kWidth) / 2, (height() - kHeight) / 2);
+        const QColor ink(Qt::black);
+        p.fillRect(kAxisX, static_cast<int>(kTopRow), 1, static_cast<int>(kBottomRow - kTopRow) + 1,
+                   ink);
+
+        QFont units = font();
+        units.setPixelSize(14);
+        units.setBold(true);
+        p.setFont(units);
+        p.setPen(ink);
+        p.drawText(QRect(0, 2, kAxisX, 20), Qt::AlignCenter, kDegree + QLatin1Char('F'));
+        p.drawText(QRect(kAxisX + 1, 2, kWidth - kAxisX - 1, 20), Qt::AlignCenter,
+                   kDegree + QLatin1Char('C'));
+
+        QFont numbers = font();
+        numbers.setPixelSize(10);
+        p.setFont(numbers);
+        for (int f = 300; f >= -50; f -= kStep) {
+            const int row = qRound(rowOfFahrenheit(f));
+            p.fillRect(kAxisX - kMarkLength, row, kMarkLength, 1, ink);
+            p.drawText(QRect(0, row - 6, kAxisX - kMarkLength - 2, 12),
+                       Qt::AlignRight | Qt::AlignVCenter, QString::number(f));
+        }
+        for (int c = 150; c >= -50; c -= kStep) {
+            const int row = qRound(rowOfCelsius(c));
+            p.fillRect(kAxisX + 1, row, kMarkLength, 1, ink);
+            p.drawText(
+                QRect(kAxisX + kMarkLength + 3, row - 6, kWidth - kAxisX - kMarkLength - 3, 12),
+                Qt::AlignLeft | Qt::AlignVCenter, QString::number(c));
+        }
+    }
+    // The focus frame, drawn as on every picture box.
+    PictureBox::paintEvent(e);
+}
