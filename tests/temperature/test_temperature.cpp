@@ -212,6 +212,14 @@ private slots:
         QCOMPARE(w.degC->text(), QStringLiteral("10.0")); // leaving degF converted it first
     }
 
+    // Only Ok closes the window; ENTER anywhere else leaves it open.
+    void enterOnThePictureKeepsTheWindowOpen() {
+        Window w;
+        w.window.findChild<QWidget*>("Picture1")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(w.window.isVisible());
+    }
+
     void okCloses() {
         Window w;
         QTest::mouseClick(w.window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
