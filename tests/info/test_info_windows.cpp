@@ -273,13 +273,6 @@ private slots:
         QCOMPARE(w.services.events, QStringList{"open:https://www.orvane.example"});
         QVERIFY(w.window->isVisible());
     }
-
-    void contactOtherLabelsOpenNothing() {
-        Open w("Contact");
-        QTest::mouseClick(w.control<QLabel>("Label7"), Qt::LeftButton);
-        QTest::mouseClick(w.control("Picture1"), Qt::LeftButton);
-        QCOMPARE(w.services.events, QStringList());
-    }
 };
 
 QTEST_MAIN(TestInfoWindows)

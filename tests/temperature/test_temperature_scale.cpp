@@ -26,15 +26,6 @@ private slots:
                  TemperatureScale::rowOfCelsius(celsius));
     }
 
-    void scaleFitsBelowTheUnitSymbols() {
-        const double top = TemperatureScale::rowOfCelsius(150);
-        const double bottom = TemperatureScale::rowOfCelsius(-50);
-        QVERIFY(top >= 24);
-        QVERIFY(bottom <= TemperatureScale::kHeight - 4);
-        QVERIFY(TemperatureScale::rowOfFahrenheit(300) > top);
-        QVERIFY(TemperatureScale::rowOfFahrenheit(-50) < bottom);
-    }
-
     // Marks are drawn where the scale says: a dark mark on the row, blank just beside it.
     void marksArePaintedOnTheirRows_data() {
         QTest::addColumn<bool>("celsius");

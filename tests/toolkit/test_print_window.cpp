@@ -7,7 +7,6 @@
 #include "info/tutorial.h"
 #include "recording_services.h"
 #include "temperature/temperature.h"
-#include "toolkit/entrybox.h"
 #include "toolkit/twips.h"
 
 #include <QApplication>
@@ -98,22 +97,6 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(w->geometry(), before);
         QCOMPARE(services.events, QStringList());
-    }
-
-    void windowTextKeepsItsState() {
-        RecordingServices services;
-        Temperature w(services);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto* degF = w.findChild<toolkit::EntryBox*>("degF");
-        degF->setText("98.6");
-        degF->selectAll();
-        QTemporaryDir dir;
-        bool ok = false;
-        printToPdf(w, dir.filePath("page.pdf"), &ok);
-        QVERIFY(ok);
-        QCOMPARE(degF->text(), QStringLiteral("98.6"));
-        QCOMPARE(degF->selectedText(), QStringLiteral("98.6"));
     }
 
     // A main window prints its client area: the same page as its central widget alone.
