@@ -3,10 +3,26 @@
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+# The whole tree again with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
+# The libFuzzer targets of fuzz/, built with clang.
+FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 
 # What it takes to build and run the program.
 RUN_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   libgl-dev fonts-liberation2 libbenchmark-dev)
+
+# What the fuzz targets need besides the build tools: clang and its libFuzzer runtime.
+FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
+
+# Compiler and linker flags of the sanitizer build: any report stops the program.
+SANITIZE_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+# Run-time options of the sanitizers: the first report fails the test, leaks included.
+export_sanitizer_options() {
+  export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=0:strict_init_order=1:detect_stack_use_after_return=1"
+  export LSAN_OPTIONS="suppressions=$ROOT/tools/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+}
 
 # Installs the packages that are not installed yet; does nothing when all are.
 ensure_packages() {
@@ -33,6 +49,21 @@ build_tree() {
   shift 2
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null || return 1
+  fi
+  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+}
+
+# Configures (once) and builds the sanitizer tree in $1; -O1 keeps the tests quick under ASan.
+build_asan_tree() {
+  build_tree "$1" Debug -DAMPLORA_TESTS=ON "-DCMAKE_CXX_FLAGS=-O1 $SANITIZE_FLAGS" \
+    "-DCMAKE_EXE_LINKER_FLAGS=$SANITIZE_FLAGS"
+}
+
+# Configures (once) and builds the fuzz targets in $1 with clang.
+build_fuzz() {
+  local dir="$1"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT/fuzz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ >/dev/null || return 1
   fi
   cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
 }

@@ -1,0 +1,520 @@
+#include "random_session.h"
+
+#include "engine/sigdig.h"
+#include "entry/numeric_value.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kHistory = 40;
+
+const QStringList kFrequencyBoxes = {"txtHZ", "txtCPM"};
+const QStringList kAccelerationBoxes = {"txtAccGrms", "txtAccGpk", "txtAdB"};
+const QStringList kVelocityBoxes = {"txtVelIPSrms", "txtVelIPSpk", "txtVelMMSrms", "txtVelMMSpk",
+                                    "txtVdB"};
+const QStringList kDisplacementBoxes = {"txtDispMILSpp", "txtDispMMpk"};
+const QStringList kReferenceButtons = {"OptdBUS", "OptdBISO"};
+
+QStringList entryBoxNames() {
+    QStringList names;
+    for (const char* name : kEntryBoxes)
+        names << QLatin1String(name);
+    return names;
+}
+const QStringList kAllBoxes = entryBoxNames();
+const QStringList kLevelBoxes = kAllBoxes.mid(2);
+
+// The option button that records the quantity of a level box.
+QString optionOf(const QString& box) {
+    if (kAccelerationBoxes.contains(box))
+        return "optACC";
+    if (kVelocityBoxes.contains(box))
+        return "optVel";
+    return "optDisp";
+}
+
+// What the program itself writes into a box: digits, one point, digits, maybe a sign.
+bool plainNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+\\.[0-9]+$"));
+    return number.match(text).hasMatch();
+}
+
+// What typing can leave in a box whose text the program wrote: the keys the filter passes.
+bool typedShape(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^[0-9.-]*$"));
+    return shape.match(text).hasMatch() && text.count('.') <= 1 && text.count('-') <= 1;
+}
+
+double valueOf(const QString& text) {
+    return entry::numericValue(text.toStdString());
+}
+
+// Half a unit of the last place that sigdig shows for a level.
+double sigdigHalfUnit(double level) {
+    const std::string_view pattern = engine::sigdigPattern(level);
+    const auto decimals = static_cast<int>(pattern.size() - pattern.find('.') - 1);
+    return 0.5 * std::pow(10.0, -decimals);
+}
+
+QString quoted(const QString& text) {
+    QString out = text;
+    out.replace('\n', "\\n").replace('\t', "\\t");
+    return '\'' + out + '\'';
+}
+
+} // namespace
+
+RandomSession::RandomSession(std::uint32_t seed) : seed(seed), rng(seed) {
+    window = fixture.window.get();
+}
+
+RandomSession::~RandomSession() {
+    if (window && window != fixture.window.get())
+        delete window.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+toolkit::EntryBox* RandomSession::box(const QString& name) const {
+    return window->findChild<toolkit::EntryBox*>(name);
+}
+
+QWidget* RandomSession::control(const QString& name) const {
+    return window->findChild<QWidget*>(name);
+}
+
+std::map<QString, QString> RandomSession::texts() const {
+    std::map<QString, QString> out;
+    for (const QString& name : kAllBoxes)
+        out[name] = box(name)->text();
+    return out;
+}
+
+RandomRunResult RandomSession::run(int steps) {
+    for (int step = 0; step < steps; ++step) {
+        if (pending.empty())
+            plan();
+        Action action = pending.front();
+        pending.pop_front();
+
+        // Keys go where the focus is; keep it on a box or a reference button, so that no key
+        // reaches Exit, Clear or a picture.
+        const bool needsBox = action.kind == Kind::ClipboardPaste;
+        if (action.kind == Kind::Char || action.kind == Kind::Key || needsBox) {
+            QWidget* focus = QApplication::focusWidget();
+            const QString name = focus ? focus->objectName() : QString();
+            if (!(kAllBoxes.contains(name) || (!needsBox && kReferenceButtons.contains(name)))) {
+                pending.push_front(action);
+                action = Action{Kind::Focus};
+                action.target = randomEnabledTarget(needsBox);
+            }
+        }
+
+        history << describe(action);
+        if (history.size() > kHistory)
+            history.removeFirst();
+        const auto before = texts();
+        const Step done = perform(action);
+        const QStringList events = fixture.services.take();
+        result.messages += static_cast<int>(events.filter("msgbox:").size());
+        ++result.steps;
+        const QString broken =
+            check(done, before, static_cast<int>(events.filter("msgbox:").size()));
+        if (!broken.isEmpty()) {
+            result.failure = QStringLiteral("seed %1, step %2: %3\nlast actions:\n  %4\n%5")
+                                 .arg(seed)
+                                 .arg(step + 1)
+                                 .arg(broken, history.join("\n  "), stateDump());
+            break;
+        }
+    }
+    return result;
+}
+
+void RandomSession::plan() {
+    const int r = pick(1000);
+    if (r < 5) {
+        pending.push_back(Action{Kind::Clear});
+    } else if (r < 300) {
+        planNumber();
+    } else if (r < 550) {
+        pending.push_back(randomKey());
+    } else if (r < 760) {
+        Action a{r < 700 ? Kind::Focus : Kind::Click};
+        a.target = randomEnabledTarget(false);
+        pending.push_back(a);
+    } else if (r < 900) {
+        Action a{r < 820 ? Kind::ClipboardPaste : r < 860 ? Kind::MouseInsert : Kind::SetText};
+        a.target = randomEnabledTarget(true);
+        a.text = randomText();
+        pending.push_back(a);
+    } else {
+        Action a{Kind::Key};
+        a.key = Qt::Key_Return;
+        pending.push_back(a);
+    }
+}
+
+// Moves to a box as TAB would and types a number that may fit it, mostly with ENTER.
+void RandomSession::planNumber() {
+    Action focus{Kind::Focus};
+    focus.target = randomEnabledTarget(true);
+    pending.push_back(focus);
+    QString number;
+    const bool decibels = focus.target == "txtAdB" || focus.target == "txtVdB";
+    if (decibels && pick(3) == 0)
+        number += '-';
+    if (kLevelBoxes.contains(focus.target) && !decibels && pick(3) == 0)
+        number += "0." + QString(pick(8), '0');
+    const int digits = 1 + pick(decibels ? 3 : 6);
+    for (int i = 0; i < digits; ++i)
+        number += QChar('0' + pick(10));
+    if (pick(2) == 0)
+        number.insert(pick(static_cast<int>(number.size()) + 1), '.');
+    if (pick(10) == 0)
+        number.insert(pick(static_cast<int>(number.size()) + 1), QChar("x\b-."[pick(4)]));
+    for (QChar c : number) {
+        Action key{Kind::Char};
+        key.ch = c.toLatin1();
+        if (c == '\b') {
+            key = Action{Kind::Key};
+            key.key = Qt::Key_Backspace;
+        }
+        pending.push_back(key);
+    }
+    if (pick(4) != 0) {
+        Action enter{Kind::Key};
+        enter.key = Qt::Key_Return;
+        pending.push_back(enter);
+    }
+}
+
+RandomSession::Action RandomSession::randomKey() {
+    static const char kChars[] = "0123456789..--aeEx +,";
+    static const std::pair<int, Qt::KeyboardModifiers> kKeys[] = {
+        {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Enter, Qt::KeypadModifier},
+        {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
+        {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
+        {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_End, Qt::NoModifier},
+        {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},
+        {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier},
+        {Qt::Key_Escape, Qt::NoModifier},    {Qt::Key_Shift, Qt::NoModifier},
+        {Qt::Key_V, Qt::ControlModifier},    {Qt::Key_C, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_Home, Qt::ShiftModifier},   {Qt::Key_Insert, Qt::ControlModifier},
+        {Qt::Key_Space, Qt::NoModifier}};
+    if (pick(2) == 0) {
+        Action a{Kind::Char};
+        a.ch = kChars[pick(sizeof kChars - 1)];
+        return a;
+    }
+    const auto& [key, modifiers] = kKeys[pick(std::size(kKeys))];
+    Action a{Kind::Key};
+    a.key = key;
+    a.modifiers = modifiers;
+    return a;
+}
+
+QString RandomSession::randomText() {
+    static const char* const kPieces[] = {
+        "1",    "5",    "0",    "9",     ".",     "-",   "+",    "e",   "E",   "e5",
+        "e-5",  "e999", " ",    "\t",    "\n",    ",",   "abc",  "inf", "nan", "-inf",
+        "1e39", "1e-9", "0.00", "99999", "12.5",  "²",   "°",    "é",   "😀",   "1e300",
+        "-60",  "200",  "50",   "3000",  "0.707", "1.0", "1e-8", "E+2", "..",  "--"};
+    QString text;
+    const int pieces = pick(6);
+    for (int i = 0; i < pieces; ++i)
+        text += QString::fromUtf8(kPieces[pick(std::size(kPieces))]);
+    return text;
+}
+
+QString RandomSession::randomEnabledTarget(bool boxesOnly) {
+    QStringList candidates;
+    for (const QString& name : boxesOnly ? kAllBoxes : kAllBoxes + kReferenceButtons)
+        if (control(name)->isEnabled())
+            candidates << name;
+    return candidates.isEmpty() ? QString() : candidates.at(pick(candidates.size()));
+}
+
+RandomSession::Step RandomSession::perform(const Action& action) {
+    Step step;
+    QWidget* focus = QApplication::focusWidget();
+    switch (action.kind) {
+    case Kind::Char:
+    case Kind::Key: {
+        if (!focus)
+            return step;
+        const QString name = focus->objectName();
+        const bool enter = action.kind == Kind::Key &&
+                           (action.key == Qt::Key_Return || action.key == Qt::Key_Enter);
+        if (kAllBoxes.contains(name)) {
+            step.box = name;
+            step.enter = enter;
+            step.userEdit = !enter;
+            const bool control = action.modifiers.testFlag(Qt::ControlModifier) &&
+                                 action.key >= Qt::Key_A && action.key <= Qt::Key_Z;
+            step.reachesKeyPress = action.kind == Kind::Char || enter || control ||
+                                   action.key == Qt::Key_Backspace ||
+                                   action.key == Qt::Key_Escape || action.key == Qt::Key_Space;
+        }
+        if (action.kind == Kind::Char)
+            QTest::keyClick(focus, action.ch);
+        else
+            QTest::keyClick(focus, static_cast<Qt::Key>(action.key), action.modifiers);
+        break;
+    }
+    case Kind::Focus:
+        if (!action.target.isEmpty())
+            control(action.target)->setFocus(Qt::TabFocusReason);
+        break;
+    case Kind::Click:
+        if (!action.target.isEmpty())
+            QTest::mouseClick(control(action.target), Qt::LeftButton);
+        break;
+    case Kind::ClipboardPaste:
+        if (!focus || !kAllBoxes.contains(focus->objectName()))
+            return step;
+        step.box = focus->objectName();
+        step.userEdit = true;
+        step.paste = true;
+        QApplication::clipboard()->setText(action.text);
+        QTest::keyClick(focus, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+    case Kind::MouseInsert:
+    case Kind::SetText:
+        if (action.target.isEmpty())
+            return step;
+        step.box = action.target;
+        step.userEdit = true;
+        step.paste = true;
+        if (action.kind == Kind::SetText)
+            box(action.target)->setText(action.text);
+        else
+            box(action.target)->insert(action.text);
+        break;
+    case Kind::Clear:
+        clear();
+        step.cleared = true;
+        break;
+    }
+    return step;
+}
+
+// Clear closes the window and a freshly loaded one takes its place once the event loop runs.
+void RandomSession::clear() {
+    const QPointer<Main> old = window;
+    QTest::mouseClick(control("Command2"), Qt::LeftButton);
+    QElapsedTimer waited;
+    waited.start();
+    Main* fresh = nullptr;
+    while (!fresh && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<Main*>(w); m && m != old && m->isVisible())
+                fresh = m;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = fresh;
+    if (!fresh)
+        return;
+    QApplication::setActiveWindow(fresh);
+    activeAfterClear = QTest::qWaitForWindowActive(fresh);
+    ++result.clears;
+    referenceLocked = false;
+    levelEntered = false;
+    pasted.clear();
+}
+
+QString RandomSession::describe(const Action& action) const {
+    QWidget* focus = QApplication::focusWidget();
+    const QString at = focus ? focus->objectName() : QStringLiteral("(no focus)");
+    switch (action.kind) {
+    case Kind::Char:
+        return QStringLiteral("%1: key %2").arg(at, quoted(QString(QChar(action.ch))));
+    case Kind::Key:
+        return QStringLiteral("%1: key %2 modifiers 0x%3")
+            .arg(at, QKeySequence(action.key).toString())
+            .arg(action.modifiers.toInt(), 0, 16);
+    case Kind::Focus:
+        return QStringLiteral("focus %1").arg(action.target);
+    case Kind::Click:
+        return QStringLiteral("click %1").arg(action.target);
+    case Kind::ClipboardPaste:
+        return QStringLiteral("%1: SHIFT+INSERT pastes %2").arg(at, quoted(action.text));
+    case Kind::MouseInsert:
+        return QStringLiteral("%1: mouse paste inserts %2").arg(action.target, quoted(action.text));
+    case Kind::SetText:
+        return QStringLiteral("%1: mouse paste sets %2").arg(action.target, quoted(action.text));
+    case Kind::Clear:
+        return QStringLiteral("Clear");
+    }
+    return {};
+}
+
+QString RandomSession::check(const Step& step, const std::map<QString, QString>& before,
+                             int messages) {
+    if (!window || !window->isVisible())
+        return "the converter window is gone";
+    if (!std::isfinite(window->peakHz) || window->peakHz < 0)
+        return QStringLiteral("peakHz is %1").arg(window->peakHz);
+    if (step.cleared)
+        return checkStartState();
+
+    if (step.reachesKeyPress && kFrequencyBoxes.contains(step.box) && !referenceLocked) {
+        referenceLocked = true;
+        usAtLock = qobject_cast<QRadioButton*>(control("OptdBUS"))->isChecked();
+    }
+    if (referenceLocked) {
+        if (control("Frame1")->isEnabled())
+            return "Frame1 is enabled again after a frequency key";
+        if (qobject_cast<QRadioButton*>(control("OptdBUS"))->isChecked() != usAtLock)
+            return "the decibel reference changed after a frequency key";
+    }
+
+    QString broken = checkOwnTexts(step, before);
+    if (broken.isEmpty() && step.enter && messages == 0) {
+        if (kLevelBoxes.contains(step.box))
+            broken = checkLevelEnter(step, before);
+        else if (kFrequencyBoxes.contains(step.box))
+            broken = checkFrequencyEnter(step, before);
+    }
+    return broken;
+}
+
+// Every text the program writes is a plain number (or nothing); what typing adds to it keeps
+// to digits, one point and one minus sign.
+QString RandomSession::checkOwnTexts(const Step& step, const std::map<QString, QString>& before) {
+    for (const QString& name : kAllBoxes) {
+        const QString text = box(name)->text();
+        const bool byUser = step.userEdit && name == step.box;
+        if (byUser) {
+            if (step.paste && text != before.at(name))
+                pasted[name] = true;
+        } else if (text != before.at(name)) {
+            pasted[name] = false;
+            if (!text.isEmpty() && !plainNumber(text))
+                return QStringLiteral("the program wrote %1 into %2").arg(quoted(text), name);
+        }
+        if (!pasted[name] && !typedShape(text))
+            return QStringLiteral("%1 shows %2 although nothing was pasted there")
+                .arg(name, quoted(text));
+    }
+    return {};
+}
+
+QString RandomSession::checkLevelEnter(const Step& step, const std::map<QString, QString>& before) {
+    ++result.levelEnters;
+    levelEntered = true;
+    for (const QString& name : kAllBoxes)
+        if (!box(name)->isEnabled())
+            return QStringLiteral("after ENTER in %1, %2 is disabled").arg(step.box, name);
+    for (const QString& name : kLevelBoxes)
+        if (!plainNumber(box(name)->text()))
+            return QStringLiteral("after ENTER in %1, %2 shows %3")
+                .arg(step.box, name, quoted(box(name)->text()));
+    if (!qobject_cast<QRadioButton*>(control(optionOf(step.box)))->isChecked())
+        return QStringLiteral("after ENTER in %1, %2 is not selected")
+            .arg(step.box, optionOf(step.box));
+    // The box shows the level as typed, in the display format.
+    const double typed = valueOf(before.at(step.box));
+    const double shown = valueOf(box(step.box)->text());
+    const double slack = std::max(sigdigHalfUnit(typed), sigdigHalfUnit(shown)) * (1 + 1e-9) +
+                         1e-12 * std::fabs(typed);
+    if (std::fabs(shown - typed) > slack)
+        return QStringLiteral("ENTER on %1 in %2 shows %3")
+            .arg(quoted(before.at(step.box)), step.box, quoted(box(step.box)->text()));
+    return {};
+}
+
+QString RandomSession::checkFrequencyEnter(const Step& step,
+                                           const std::map<QString, QString>& before) {
+    ++result.frequencyEnters;
+    const QString hzText = box("txtHZ")->text();
+    const QString cpmText = box("txtCPM")->text();
+    if (!plainNumber(hzText) || !plainNumber(cpmText))
+        return QStringLiteral("after ENTER in %1 the frequency boxes show %2 and %3")
+            .arg(step.box, quoted(hzText), quoted(cpmText));
+    for (const QString& name : kAllBoxes)
+        if (!box(name)->isEnabled())
+            return QStringLiteral("after ENTER in %1, %2 is disabled").arg(step.box, name);
+    const double typed = valueOf(before.at(step.box));
+    const float expected = step.box == "txtHZ"
+                               ? static_cast<float>(typed)
+                               : static_cast<float>(valueOf(QString::number(typed / 60, 'g', 15)));
+    if (window->peakHz != expected)
+        return QStringLiteral("ENTER on %1 in %2 sets peakHz %3, expected %4")
+            .arg(quoted(before.at(step.box)), step.box)
+            .arg(window->peakHz, 0, 'g', 9)
+            .arg(expected, 0, 'g', 9);
+    const double hz = valueOf(hzText);
+    const double cpm = valueOf(cpmText);
+    const double cpmUlp = std::nextafter(static_cast<float>(cpm), 1e30f) - static_cast<float>(cpm);
+    if (std::fabs(hz - window->peakHz) > 0.005 + 1e-7 * hz ||
+        std::fabs(cpm - hz * 60) > 0.305 + cpmUlp)
+        return QStringLiteral("the frequency boxes disagree: %1 Hz, %2 CPM (peakHz %3)")
+            .arg(hzText, cpmText)
+            .arg(window->peakHz, 0, 'g', 9);
+
+    // The quantity entered last keeps its boxes; the other two are derived again.
+    QStringList kept;
+    if (qobject_cast<QRadioButton*>(control("optACC"))->isChecked())
+        kept = kAccelerationBoxes;
+    else if (qobject_cast<QRadioButton*>(control("optVel"))->isChecked())
+        kept = kVelocityBoxes;
+    else if (qobject_cast<QRadioButton*>(control("optDisp"))->isChecked())
+        kept = kDisplacementBoxes;
+    else
+        return {};
+    for (const QString& name : kLevelBoxes) {
+        const QString text = box(name)->text();
+        if (kept.contains(name) && text != before.at(name))
+            return QStringLiteral("frequency ENTER changed %1 of the entered quantity to %2")
+                .arg(name, quoted(text));
+        if (!kept.contains(name) && !plainNumber(text))
+            return QStringLiteral("frequency ENTER left %1 showing %2").arg(name, quoted(text));
+    }
+    return {};
+}
+
+QString RandomSession::checkStartState() {
+    if (!activeAfterClear)
+        return "the window rebuilt by Clear did not become active";
+    for (const QString& name : kAllBoxes) {
+        if (!box(name)->text().isEmpty())
+            return QStringLiteral("after Clear %1 shows %2").arg(name, quoted(box(name)->text()));
+        if (box(name)->isEnabled() != kFrequencyBoxes.contains(name))
+            return QStringLiteral("after Clear %1 is %2")
+                .arg(name, box(name)->isEnabled() ? "on" : "off");
+    }
+    if (!control("Frame1")->isEnabled() ||
+        !qobject_cast<QRadioButton*>(control("OptdBUS"))->isChecked())
+        return "after Clear the US reference is not selected and free";
+    if (window->peakHz != 0)
+        return "after Clear peakHz is not 0";
+    return {};
+}
+
+QString RandomSession::stateDump() const {
+    if (!window)
+        return "(no window)";
+    QStringList lines;
+    for (const QString& name : kAllBoxes)
+        lines << QStringLiteral("  %1 %2 %3")
+                     .arg(name, -14)
+                     .arg(box(name)->isEnabled() ? "on " : "off")
+                     .arg(quoted(box(name)->text()));
+    QStringList options;
+    for (const char* name : {"optACC", "optVel", "optDisp", "OptdBUS", "OptdBISO"})
+        if (qobject_cast<QRadioButton*>(control(name))->isChecked())
+            options << name;
+    lines << QStringLiteral("  Frame1 %1, selected: %2, peakHz %3")
+                 .arg(control("Frame1")->isEnabled() ? "on" : "off", options.join(' '))
+                 .arg(window->peakHz, 0, 'g', 9);
+    return lines.join('\n');
+}

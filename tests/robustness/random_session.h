@@ -1,0 +1,89 @@
+#pragma once
+
+#include "converter_fixture.h"
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <random>
+
+// What one seeded run did, and the first rule it saw broken ("" when none).
+struct RandomRunResult {
+    int steps = 0;
+    int levelEnters = 0;     // accepted ENTERs in an amplitude or decibel box
+    int frequencyEnters = 0; // accepted ENTERs in a frequency box
+    int clears = 0;
+    int messages = 0;
+    QString failure;
+};
+
+// Drives the real converter window with a seeded random stream of keys, focus moves, pastes
+// and Clear, and checks after every step what must hold whatever the user does.
+class RandomSession {
+public:
+    explicit RandomSession(std::uint32_t seed);
+    ~RandomSession();
+
+    RandomRunResult run(int steps);
+
+private:
+    enum class Kind { Char, Key, Focus, Click, ClipboardPaste, MouseInsert, SetText, Clear };
+    struct Action {
+        Kind kind;
+        char ch = 0;
+        int key = 0;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        QString target{}; // focus, click and paste targets
+        QString text{};   // pasted text
+    };
+    // What a step did, for the checks after it.
+    struct Step {
+        QString box;                  // the entry box that received the key or text, if any
+        bool enter = false;           // an ENTER reached that box
+        bool userEdit = false;        // the user changed the box's text (typing, pasting)
+        bool paste = false;           // by pasting
+        bool reachesKeyPress = false; // the key produces a character code
+        bool cleared = false;
+    };
+
+    void plan();
+    void planNumber();
+    Action randomKey();
+    QString randomText();
+    QString randomEnabledTarget(bool boxesOnly);
+    int pick(int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); }
+
+    Step perform(const Action& action);
+    void clear();
+    QString describe(const Action& action) const;
+
+    QString check(const Step& step, const std::map<QString, QString>& before, int eventsBefore);
+    QString checkOwnTexts(const Step& step, const std::map<QString, QString>& before);
+    QString checkLevelEnter(const Step& step, const std::map<QString, QString>& before);
+    QString checkFrequencyEnter(const Step& step, const std::map<QString, QString>& before);
+    QString checkStartState();
+    QString stateDump() const;
+
+    toolkit::EntryBox* box(const QString& name) const;
+    QWidget* control(const QString& name) const;
+    std::map<QString, QString> texts() const;
+
+    std::uint32_t seed;
+    std::mt19937 rng;
+    ConverterFixture fixture;
+    QPointer<Main> window; // the fixture's window until the first Clear, then the rebuilt one
+    std::deque<Action> pending;
+    QStringList history; // the last actions, for the report
+    // Boxes holding text that the user pasted: no rule on their text until the program
+    // writes them again.
+    std::map<QString, bool> pasted;
+    bool referenceLocked = false;
+    bool usAtLock = true;
+    bool levelEntered = false;    // a level was accepted since the window was (re)built
+    bool activeAfterClear = true; // the rebuilt window took the keyboard
+    RandomRunResult result;
+};
