@@ -3,6 +3,7 @@
 #include "entry/highlight.h"
 #include "info/maker.h"
 #include "toolkit/entrybox.h"
+#include "toolkit/line.h"
 #include "toolkit/services.h"
 #include "toolkit/twips.h"
 #include "ui_main.h"
@@ -144,12 +145,9 @@ void Main::applyLook() {
          {ui->Label21, ui->Label22, ui->Label18, ui->Label19, ui->Label20, ui->Label24})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    for (QFrame* line : {ui->Line1, ui->Line2, ui->Line3}) {
-        QPalette p = line->palette();
-        p.setColor(QPalette::Window, p.color(QPalette::WindowText));
-        line->setPalette(p);
-        line->setAutoFillBackground(true);
-    }
+    toolkit::placeLine(*ui->Line1, 6120, 1740, 10080, 1740, 2);
+    toolkit::placeLine(*ui->Line2, 6120, 4260, 10080, 4260, 2);
+    toolkit::placeLine(*ui->Line3, 4320, 5640, 10080, 5640, 2);
 
     ui->Label23->setText(QString::fromUtf8(info::kWebAddress));
     ui->Picture1->setToolTip(QString::fromUtf8(info::kLogoTooltip));

@@ -1,6 +1,5 @@
 #include "temperature/temperature_scale.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -65,11 +64,4 @@ void TemperatureScale::paintEvent(QPaintEvent* e) {
     }
     // The focus frame, drawn as on every picture box.
     PictureBox::paintEvent(e);
-}
-
-void TemperatureScale::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
-        e->accept();
-    else
-        PictureBox::keyPressEvent(e);
 }

@@ -21,6 +21,4 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
-    // ENTER on the picture does nothing; it must not reach the window's default button.
-    void keyPressEvent(QKeyEvent* e) override;
 };

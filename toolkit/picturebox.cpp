@@ -1,5 +1,6 @@
 #include "toolkit/picturebox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -36,6 +37,15 @@ void PictureBox::paintEvent(QPaintEvent*) {
         option.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
     }
+}
+
+// A picture does nothing with keys; ENTER in particular must not reach a dialog's default
+// button through it.
+void PictureBox::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        e->accept();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
