@@ -1,0 +1,91 @@
+// Texts that reach a box without any key (a mouse paste) and are converted later: whatever
+// they hold, the window either refuses them with a message or shows a number in every box.
+#include "converter_fixture.h"
+#include "temperature/temperature.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+bool plainNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+\\.[0-9]+$"));
+    return number.match(text).hasMatch();
+}
+
+} // namespace
+
+class TestPastedTexts : public QObject {
+    Q_OBJECT
+private slots:
+    // A new frequency derives the other quantities from the base box of the one entered last.
+    void frequencyChangeFromPastedBase_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("pasted");
+        for (const char* pasted : {"5e-324", "1e-320", "1e-300", "1e-9"}) {
+            QTest::newRow(qPrintable(QStringLiteral("acceleration %1").arg(pasted)))
+                << "txtAccGrms"
+                << "txtAccGrms" << pasted;
+            QTest::newRow(qPrintable(QStringLiteral("velocity %1").arg(pasted)))
+                << "txtVelIPSrms"
+                << "txtVelIPSrms" << pasted;
+            QTest::newRow(qPrintable(QStringLiteral("displacement %1").arg(pasted)))
+                << "txtDispMILSpp"
+                << "txtDispMILSpp" << pasted;
+        }
+    }
+    void frequencyChangeFromPastedBase() {
+        QFETCH(QString, entry);
+        QFETCH(QString, base);
+        QFETCH(QString, pasted);
+        ConverterFixture f;
+        f.type("txtHZ", "50\n");
+        f.type(qPrintable(entry), "2\n");
+        f.box(qPrintable(base))->setText(pasted);
+        f.type("txtHZ", "60\n");
+        if (!f.services.events.isEmpty())
+            return; // refused, and the user was told
+        for (const char* name : kEntryBoxes)
+            if (QLatin1String(name) != base)
+                QVERIFY2(plainNumber(f.text(name)),
+                         qPrintable(QStringLiteral("%1 shows '%2'").arg(name, f.text(name))));
+    }
+
+    // The temperature boxes convert at ENTER and when the focus leaves them.
+    void temperatureFromPastedText_data() {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("enter");
+        for (const char* pasted : {"1e308", "-1e308", "1e300", "99999"}) {
+            for (const char* source : {"degC", "degF"}) {
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2 ENTER").arg(source, pasted)))
+                    << source << pasted << true;
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2 TAB").arg(source, pasted)))
+                    << source << pasted << false;
+            }
+        }
+    }
+    void temperatureFromPastedText() {
+        QFETCH(QString, source);
+        QFETCH(QString, pasted);
+        QFETCH(bool, enter);
+        RecordingServices services;
+        Temperature window(services);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* box = window.findChild<toolkit::EntryBox*>(source);
+        auto* other = window.findChild<toolkit::EntryBox*>(source == "degC" ? "degF" : "degC");
+        box->setFocus(Qt::TabFocusReason);
+        box->setText(pasted);
+        QTest::keyClick(box, enter ? Qt::Key_Return : Qt::Key_Tab);
+        if (!services.events.isEmpty())
+            return; // refused, and the user was told
+        QVERIFY2(
+            plainNumber(other->text()),
+            qPrintable(QStringLiteral("%1 shows '%2'").arg(other->objectName(), other->text())));
+    }
+};
+
+QTEST_MAIN(TestPastedTexts)
+#include "test_pasted_texts.moc"
