@@ -7,24 +7,30 @@
 #include "info/tutorial.h"
 #include "temperature/temperature.h"
 
-void Main::mnu4_Click() {
-    Temperature window(services, this);
+namespace {
+
+// Modal: the converter waits until the window is closed.
+template <class Window> void showModal(toolkit::Services& services, QWidget* owner) {
+    Window window(services, owner);
     window.exec();
+}
+
+} // namespace
+
+void Main::mnu4_Click() {
+    showModal<Temperature>(services, this);
 }
 
 void Main::menu21_Click() {
-    Help window(services, this);
-    window.exec();
+    showModal<Help>(services, this);
 }
 
 void Main::menu23_Click() {
-    tutorial window(services, this);
-    window.exec();
+    showModal<tutorial>(services, this);
 }
 
 void Main::menu22_Click() {
-    frmAbout window(services, this);
-    window.exec();
+    showModal<frmAbout>(services, this);
 }
 
 // The contact window does not block the converter, outlives it until closed, and exists once.
