@@ -229,7 +229,8 @@ QString RandomSession::randomText() {
         "-60",    "200",    "50",     "3000",    "0.707",  "1.0",  "1e-8", "E+2", "..",  "--",
         "1e-300", "1e-320", "5e-324", "6000000", "100000", "0.02", "1e8"};
     QString text;
-    const int pieces = pick(6);
+    // Often a single piece, so that each extreme number also comes alone.
+    const int pieces = pick(3) == 0 ? 1 : pick(6);
     for (int i = 0; i < pieces; ++i)
         text += QString::fromUtf8(kPieces[pick(std::size(kPieces))]);
     return text;
