@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -19,6 +20,25 @@ constexpr std::array<std::string_view, 13> kPatterns = {
 
 int decimalsOf(std::string_view pattern) {
     return static_cast<int>(pattern.size() - pattern.find('.') - 1);
+}
+
+// True when the value's 15-digit decimal lies exactly halfway between two texts of `decimals`
+// places: its first dropped digit is a 5 with only zeros after it.
+bool tieAt(double value, int decimals) {
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 14)
+            .ptr;
+    std::string digits(1, text[0]);
+    digits.append(text + 2, 14);
+    int exponent = 0;
+    const char* e = std::find(text, end, 'e') + 1;
+    std::from_chars(*e == '+' ? e + 1 : e, end, exponent);
+    // digits[k] is the digit of 10^(exponent - k); the first dropped place is 10^-(decimals+1).
+    const int first = exponent + decimals + 1;
+    if (first < 0 || first >= 15 || digits[static_cast<std::size_t>(first)] != '5')
+        return false;
+    return digits.find_first_not_of('0', static_cast<std::size_t>(first) + 1) == std::string::npos;
 }
 
 void checkShape(double value, std::string_view pattern, const std::string& text) {
@@ -60,6 +80,10 @@ void checkValue(double value, std::string_view pattern, const std::string& text)
     FUZZ_CHECK(std::fabs(back - rounded) <= halfUnitSlack(rounded, decimalsOf(pattern)),
                "%.17g (15 digits %.17g) with %s shows '%s', which reads %.17g", value, rounded,
                pattern.data(), text.c_str(), back);
+    // Halfway goes away from zero.
+    if (tieAt(value, decimalsOf(pattern)))
+        FUZZ_CHECK(std::fabs(back) > std::fabs(rounded), "tie %.17g with %s shows '%s'", value,
+                   pattern.data(), text.c_str());
     // Its own output, shown again, does not change.
     const std::string again = engine::formatPattern(back, pattern);
     FUZZ_CHECK(again == text, "'%s' with %s shows as '%s'", text.c_str(), pattern.data(),

@@ -108,8 +108,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(prompter.beeps == 0, "ENTER beeped");
         return 0;
     }
-    if (!passed)
+    if (!passed) {
+        // A digit is only ever refused for its range, a point only with a beep.
+        if (isDigit(key))
+            FUZZ_CHECK(prompter.messages == 1 && prompter.beeps == 0,
+                       "digit %d refused in '%s' with %d messages, %d beeps", key, shownText,
+                       prompter.messages, prompter.beeps);
+        else if (key != '-')
+            FUZZ_CHECK(prompter.messages == 0 && prompter.beeps == 1,
+                       "key %d refused in '%s' with %d messages, %d beeps", key, shownText,
+                       prompter.messages, prompter.beeps);
         return 0;
+    }
     FUZZ_CHECK(isDigit(key) || key == '.' || key == '-' || key == 8, "key %d passed into '%s'", key,
                shownText);
     if (key == '.')

@@ -6,7 +6,7 @@
 namespace {
 
 QList<quint32> seeds() {
-    const QString spec = qEnvironmentVariable("AMPLORA_RANDOM_SEEDS", QStringLiteral("1-3"));
+    const QString spec = qEnvironmentVariable("AMPLORA_RANDOM_SEEDS", QStringLiteral("1-5"));
     QList<quint32> out;
     for (const QString& item : spec.split(',', Qt::SkipEmptyParts)) {
         const QStringList range = item.split('-');
@@ -21,7 +21,7 @@ QList<quint32> seeds() {
 int steps() {
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("AMPLORA_RANDOM_STEPS", &ok);
-    return ok && n > 0 ? n : 2000;
+    return ok && n > 0 ? n : 4000;
 }
 
 } // namespace
