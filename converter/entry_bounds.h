@@ -12,6 +12,10 @@ inline constexpr entry::EntryBounds kLevelBounds{true, false, kLevelMin, 10000};
 inline constexpr entry::EntryBounds kLevelMmBounds{true, false, kLevelMin, 1000000};
 inline constexpr entry::EntryBounds kDecibelBounds{true, true, -60, 200};
 
+// The smallest level a box shows (eleven decimals); a base box read back below it holds
+// something the program did not write there.
+inline constexpr double kSmallestShownLevel = 0.00000000001;
+
 // The lowest frequency the frequency boxes can produce: 1 CPM.
 inline constexpr double kLowestHz = 1.0 / 60;
 

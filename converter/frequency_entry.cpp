@@ -84,7 +84,7 @@ void Main::recomputeForFrequency() {
         return;
     }
     const double level = entry::numericValue(base->Text());
-    if (!(level > 0 && level <= largestLevel(quantity))) {
+    if (!(level >= kSmallestShownLevel && level <= largestLevel(quantity))) {
         services.MsgBox(entry::rangeMessage(kLevelBounds.minval, kLevelBounds.maxval),
                         entry::kInputErrorTitle);
         return;

@@ -113,7 +113,15 @@ void Temperature::leave(toolkit::EntryBox& source, toolkit::EntryBox& target, Co
         convertInto(source, target, convert);
 }
 
+// Pasted text never passed the keystroke checks: a value beyond the box's range is reported
+// instead of being converted into an absurd or empty result.
 void Temperature::convertInto(toolkit::EntryBox& source, toolkit::EntryBox& target,
                               Conversion convert) {
-    target.SetText(engine::formatPattern(convert(entry::numericValue(source.Text())), kPattern));
+    const double t = entry::numericValue(source.Text());
+    if (t < kBounds.minval || t > kBounds.maxval) {
+        services.MsgBox(entry::rangeMessage(kBounds.minval, kBounds.maxval),
+                        entry::kInputErrorTitle);
+        return;
+    }
+    target.SetText(engine::formatPattern(convert(t), kPattern));
 }

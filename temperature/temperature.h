@@ -39,8 +39,7 @@ private:
     void keyPress(std::int16_t& KeyAscii, toolkit::EntryBox& source, toolkit::EntryBox& target,
                   Conversion convert);
     void leave(toolkit::EntryBox& source, toolkit::EntryBox& target, Conversion convert);
-    static void convertInto(toolkit::EntryBox& source, toolkit::EntryBox& target,
-                            Conversion convert);
+    void convertInto(toolkit::EntryBox& source, toolkit::EntryBox& target, Conversion convert);
 
     std::unique_ptr<Ui::Temperature> ui;
     toolkit::Services& services;
