@@ -20,15 +20,17 @@ def wait_for(predicate, timeout=20.0, interval=0.05):
 class Desktop:
     """Xvfb, a session bus and the accessibility bus on it; all stopped on exit."""
 
-    def __init__(self, screen="1280x1024x24"):
+    def __init__(self, screen="1280x1024x24", accessibility=True):
         self.screen = screen
+        self.accessibility = accessibility
         self.procs = []
 
     def __enter__(self):
         try:
             self._start_x()
             self._start_session_bus()
-            self._start_a11y_bus()
+            if self.accessibility:
+                self._start_a11y_bus()
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -96,7 +98,9 @@ class Desktop:
         """The environment of a program on this desktop. Qt finds the accessibility bus
         through the session bus; given AT_SPI_BUS_ADDRESS it never joins it."""
         env = dict(os.environ, DISPLAY=self.display, DBUS_SESSION_BUS_ADDRESS=self.bus_address,
-                   QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+                   QT_QPA_PLATFORM="xcb")
+        if self.accessibility:
+            env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY",
                      "XDG_SESSION_TYPE", "QT_IM_MODULE"):
             env.pop(name, None)
