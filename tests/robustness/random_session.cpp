@@ -1,12 +1,13 @@
 #include "random_session.h"
 
+#include "text_rules.h"
+
 #include "engine/sigdig.h"
 #include "entry/numeric_value.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -39,22 +40,6 @@ QString optionOf(const QString& box) {
     return "optDisp";
 }
 
-// What the program itself writes into a box: digits, one point, digits, maybe a sign.
-bool plainNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+\\.[0-9]+$"));
-    return number.match(text).hasMatch();
-}
-
-// What typing can leave in a box whose text the program wrote: the keys the filter passes.
-bool typedShape(const QString& text) {
-    static const QRegularExpression shape(QStringLiteral("^[0-9.-]*$"));
-    return shape.match(text).hasMatch() && text.count('.') <= 1 && text.count('-') <= 1;
-}
-
-double valueOf(const QString& text) {
-    return entry::numericValue(text.toStdString());
-}
-
 // Half a unit of the last place that sigdig shows for a level.
 double sigdigHalfUnit(double level) {
     const std::string_view pattern = engine::sigdigPattern(level);
@@ -62,15 +47,9 @@ double sigdigHalfUnit(double level) {
     return 0.5 * std::pow(10.0, -decimals);
 }
 
-QString quoted(const QString& text) {
-    QString out = text;
-    out.replace('\n', "\\n").replace('\t', "\\t");
-    return '\'' + out + '\'';
-}
-
 } // namespace
 
-RandomSession::RandomSession(std::uint32_t seed) : seed(seed), rng(seed) {
+RandomSession::RandomSession(std::uint32_t seed) : seed(seed), in(seed) {
     window = fixture.window.get();
 }
 
@@ -99,23 +78,23 @@ RandomRunResult RandomSession::run(int steps) {
     for (int step = 0; step < steps; ++step) {
         if (pending.empty())
             plan();
-        Action action = pending.front();
+        InputAction action = pending.front();
         pending.pop_front();
 
         // Keys go where the focus is; keep it on a box or a reference button, so that no key
         // reaches Exit, Clear or a picture.
         const bool needsBox = action.kind == Kind::ClipboardPaste;
-        if (action.kind == Kind::Char || action.kind == Kind::Key || needsBox) {
+        if (action.isKey() || needsBox) {
             QWidget* focus = QApplication::focusWidget();
             const QString name = focus ? focus->objectName() : QString();
             if (!(kAllBoxes.contains(name) || (!needsBox && kReferenceButtons.contains(name)))) {
                 pending.push_front(action);
-                action = Action{Kind::Focus};
-                action.target = randomEnabledTarget(needsBox);
+                action = InputAction::at(Kind::Focus, randomEnabledTarget(needsBox));
             }
         }
 
-        history << describe(action);
+        QWidget* focus = QApplication::focusWidget();
+        history << action.describe(focus ? focus->objectName() : QStringLiteral("(no focus)"));
         if (history.size() > kHistory)
             history.removeFirst();
         const auto before = texts();
@@ -137,103 +116,47 @@ RandomRunResult RandomSession::run(int steps) {
 }
 
 void RandomSession::plan() {
-    const int r = pick(1000);
-    if (r < 5) {
-        pending.push_back(Action{Kind::Clear});
-    } else if (r < 300) {
+    const int r = in.pick(1000);
+    if (r < 5)
+        pending.push_back(InputAction{Kind::Clear});
+    else if (r < 300)
         planNumber();
-    } else if (r < 550) {
-        pending.push_back(randomKey());
-    } else if (r < 760) {
-        Action a{r < 700 ? Kind::Focus : Kind::Click};
-        a.target = randomEnabledTarget(false);
-        pending.push_back(a);
-    } else if (r < 900) {
-        Action a{r < 820 ? Kind::ClipboardPaste : r < 860 ? Kind::MouseInsert : Kind::SetText};
-        a.target = randomEnabledTarget(true);
-        a.text = randomText();
-        pending.push_back(a);
-    } else {
-        Action a{Kind::Key};
-        a.key = Qt::Key_Return;
-        pending.push_back(a);
-    }
+    else if (r < 550)
+        pending.push_back(in.key());
+    else if (r < 760)
+        pending.push_back(
+            InputAction::at(r < 700 ? Kind::Focus : Kind::Click, randomEnabledTarget(false)));
+    else if (r < 900)
+        pending.push_back(InputAction::at(r < 820   ? Kind::ClipboardPaste
+                                          : r < 860 ? Kind::MouseInsert
+                                                    : Kind::SetText,
+                                          randomEnabledTarget(true), in.text()));
+    else
+        pending.push_back(InputAction::pressKey(Qt::Key_Return));
 }
 
 // Moves to a box as TAB would and types a number that may fit it, mostly with ENTER.
 void RandomSession::planNumber() {
-    Action focus{Kind::Focus};
-    focus.target = randomEnabledTarget(true);
-    pending.push_back(focus);
+    const QString target = randomEnabledTarget(true);
+    pending.push_back(InputAction::at(Kind::Focus, target));
     QString number;
-    const bool decibels = focus.target == "txtAdB" || focus.target == "txtVdB";
-    if (decibels && pick(3) == 0)
+    const bool decibels = target == "txtAdB" || target == "txtVdB";
+    if (decibels && in.pick(3) == 0)
         number += '-';
-    if (kLevelBoxes.contains(focus.target) && !decibels && pick(3) == 0)
-        number += "0." + QString(pick(8), '0');
-    const int digits = 1 + pick(decibels ? 3 : 6);
+    if (kLevelBoxes.contains(target) && !decibels && in.pick(3) == 0)
+        number += "0." + QString(in.pick(8), '0');
+    const int digits = 1 + in.pick(decibels ? 3 : 6);
     for (int i = 0; i < digits; ++i)
-        number += QChar('0' + pick(10));
-    if (pick(2) == 0)
-        number.insert(pick(static_cast<int>(number.size()) + 1), '.');
-    if (pick(10) == 0)
-        number.insert(pick(static_cast<int>(number.size()) + 1), QChar("x\b-."[pick(4)]));
-    for (QChar c : number) {
-        Action key{Kind::Char};
-        key.ch = c.toLatin1();
-        if (c == '\b') {
-            key = Action{Kind::Key};
-            key.key = Qt::Key_Backspace;
-        }
-        pending.push_back(key);
-    }
-    if (pick(4) != 0) {
-        Action enter{Kind::Key};
-        enter.key = Qt::Key_Return;
-        pending.push_back(enter);
-    }
-}
-
-RandomSession::Action RandomSession::randomKey() {
-    static const char kChars[] = "0123456789..--aeEx +,";
-    static const std::pair<int, Qt::KeyboardModifiers> kKeys[] = {
-        {Qt::Key_Return, Qt::NoModifier},    {Qt::Key_Enter, Qt::KeypadModifier},
-        {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
-        {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
-        {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_End, Qt::NoModifier},
-        {Qt::Key_Up, Qt::NoModifier},        {Qt::Key_Down, Qt::NoModifier},
-        {Qt::Key_Tab, Qt::NoModifier},       {Qt::Key_Backtab, Qt::ShiftModifier},
-        {Qt::Key_Escape, Qt::NoModifier},    {Qt::Key_Shift, Qt::NoModifier},
-        {Qt::Key_V, Qt::ControlModifier},    {Qt::Key_C, Qt::ControlModifier},
-        {Qt::Key_X, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},
-        {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_Delete, Qt::ShiftModifier},
-        {Qt::Key_Home, Qt::ShiftModifier},   {Qt::Key_Insert, Qt::ControlModifier},
-        {Qt::Key_Space, Qt::NoModifier}};
-    if (pick(2) == 0) {
-        Action a{Kind::Char};
-        a.ch = kChars[pick(sizeof kChars - 1)];
-        return a;
-    }
-    const auto& [key, modifiers] = kKeys[pick(std::size(kKeys))];
-    Action a{Kind::Key};
-    a.key = key;
-    a.modifiers = modifiers;
-    return a;
-}
-
-QString RandomSession::randomText() {
-    static const char* const kPieces[] = {
-        "1",      "5",      "0",      "9",       ".",      "-",    "+",    "e",   "E",   "e5",
-        "e-5",    "e999",   " ",      "\t",      "\n",     ",",    "abc",  "inf", "nan", "-inf",
-        "1e39",   "1e-9",   "0.00",   "99999",   "12.5",   "²",    "°",    "é",   "😀",   "1e300",
-        "-60",    "200",    "50",     "3000",    "0.707",  "1.0",  "1e-8", "E+2", "..",  "--",
-        "1e-300", "1e-320", "5e-324", "6000000", "100000", "0.02", "1e8"};
-    QString text;
-    // Often a single piece, so that each extreme number also comes alone.
-    const int pieces = pick(3) == 0 ? 1 : pick(6);
-    for (int i = 0; i < pieces; ++i)
-        text += QString::fromUtf8(kPieces[pick(std::size(kPieces))]);
-    return text;
+        number += QChar('0' + in.pick(10));
+    if (in.pick(2) == 0)
+        number.insert(in.pick(static_cast<int>(number.size()) + 1), '.');
+    if (in.pick(10) == 0)
+        number.insert(in.pick(static_cast<int>(number.size()) + 1), QChar("x\b-."[in.pick(4)]));
+    for (QChar c : number)
+        pending.push_back(c == '\b' ? InputAction::pressKey(Qt::Key_Backspace)
+                                    : InputAction::character(c.toLatin1()));
+    if (in.pick(4) != 0)
+        pending.push_back(InputAction::pressKey(Qt::Key_Return));
 }
 
 QString RandomSession::randomEnabledTarget(bool boxesOnly) {
@@ -241,10 +164,10 @@ QString RandomSession::randomEnabledTarget(bool boxesOnly) {
     for (const QString& name : boxesOnly ? kAllBoxes : kAllBoxes + kReferenceButtons)
         if (control(name)->isEnabled())
             candidates << name;
-    return candidates.isEmpty() ? QString() : candidates.at(pick(candidates.size()));
+    return candidates.isEmpty() ? QString() : candidates.at(in.pick(candidates.size()));
 }
 
-RandomSession::Step RandomSession::perform(const Action& action) {
+RandomSession::Step RandomSession::perform(const InputAction& action) {
     Step step;
     QWidget* focus = QApplication::focusWidget();
     switch (action.kind) {
@@ -253,22 +176,13 @@ RandomSession::Step RandomSession::perform(const Action& action) {
         if (!focus)
             return step;
         const QString name = focus->objectName();
-        const bool enter = action.kind == Kind::Key &&
-                           (action.key == Qt::Key_Return || action.key == Qt::Key_Enter);
         if (kAllBoxes.contains(name)) {
             step.box = name;
-            step.enter = enter;
-            step.userEdit = !enter;
-            const bool control = action.modifiers.testFlag(Qt::ControlModifier) &&
-                                 action.key >= Qt::Key_A && action.key <= Qt::Key_Z;
-            step.reachesKeyPress = action.kind == Kind::Char || enter || control ||
-                                   action.key == Qt::Key_Backspace ||
-                                   action.key == Qt::Key_Escape || action.key == Qt::Key_Space;
+            step.enter = action.enter();
+            step.userEdit = !action.enter();
+            step.reachesKeyPress = action.reachesKeyPress();
         }
-        if (action.kind == Kind::Char)
-            QTest::keyClick(focus, action.ch);
-        else
-            QTest::keyClick(focus, static_cast<Qt::Key>(action.key), action.modifiers);
+        sendKey(*focus, action);
         break;
     }
     case Kind::Focus:
@@ -331,32 +245,6 @@ void RandomSession::clear() {
     referenceLocked = false;
     levelEntered = false;
     pasted.clear();
-}
-
-QString RandomSession::describe(const Action& action) const {
-    QWidget* focus = QApplication::focusWidget();
-    const QString at = focus ? focus->objectName() : QStringLiteral("(no focus)");
-    switch (action.kind) {
-    case Kind::Char:
-        return QStringLiteral("%1: key %2").arg(at, quoted(QString(QChar(action.ch))));
-    case Kind::Key:
-        return QStringLiteral("%1: key %2 modifiers 0x%3")
-            .arg(at, QKeySequence(action.key).toString())
-            .arg(action.modifiers.toInt(), 0, 16);
-    case Kind::Focus:
-        return QStringLiteral("focus %1").arg(action.target);
-    case Kind::Click:
-        return QStringLiteral("click %1").arg(action.target);
-    case Kind::ClipboardPaste:
-        return QStringLiteral("%1: SHIFT+INSERT pastes %2").arg(at, quoted(action.text));
-    case Kind::MouseInsert:
-        return QStringLiteral("%1: mouse paste inserts %2").arg(action.target, quoted(action.text));
-    case Kind::SetText:
-        return QStringLiteral("%1: mouse paste sets %2").arg(action.target, quoted(action.text));
-    case Kind::Clear:
-        return QStringLiteral("Clear");
-    }
-    return {};
 }
 
 QString RandomSession::check(const Step& step, const std::map<QString, QString>& before,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "converter_fixture.h"
+#include "random_input.h"
 
 #include <QPointer>
 #include <QString>
@@ -9,7 +10,6 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <random>
 
 // What one seeded run did, and the first rule it saw broken ("" when none).
 struct RandomRunResult {
@@ -31,15 +31,7 @@ public:
     RandomRunResult run(int steps);
 
 private:
-    enum class Kind { Char, Key, Focus, Click, ClipboardPaste, MouseInsert, SetText, Clear };
-    struct Action {
-        Kind kind;
-        char ch = 0;
-        int key = 0;
-        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-        QString target{}; // focus, click and paste targets
-        QString text{};   // pasted text
-    };
+    using Kind = InputAction::Kind;
     // What a step did, for the checks after it.
     struct Step {
         QString box;                  // the entry box that received the key or text, if any
@@ -52,14 +44,10 @@ private:
 
     void plan();
     void planNumber();
-    Action randomKey();
-    QString randomText();
     QString randomEnabledTarget(bool boxesOnly);
-    int pick(int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); }
 
-    Step perform(const Action& action);
+    Step perform(const InputAction& action);
     void clear();
-    QString describe(const Action& action) const;
 
     QString check(const Step& step, const std::map<QString, QString>& before, int eventsBefore);
     QString checkOwnTexts(const Step& step, const std::map<QString, QString>& before);
@@ -73,10 +61,10 @@ private:
     std::map<QString, QString> texts() const;
 
     std::uint32_t seed;
-    std::mt19937 rng;
+    RandomInput in;
     ConverterFixture fixture;
     QPointer<Main> window; // the fixture's window until the first Clear, then the rebuilt one
-    std::deque<Action> pending;
+    std::deque<InputAction> pending;
     QStringList history; // the last actions, for the report
     // Boxes holding text that the user pasted: no rule on their text until the program
     // writes them again.

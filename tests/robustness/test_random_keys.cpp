@@ -1,7 +1,9 @@
-// Seeded random keystrokes, focus moves, pastes and Clear on the real converter window.
+// Seeded random keystrokes, focus moves, pastes and Clear on the real converter window, and
+// keystrokes, focus moves and pastes on the temperature window.
 // AMPLORA_RANDOM_SEEDS ("1-3", "7,9,20-29") and AMPLORA_RANDOM_STEPS (steps per seed) choose
 // the run; tools/random-keys runs as many as asked.
 #include "random_session.h"
+#include "temperature_session.h"
 
 namespace {
 
@@ -40,6 +42,16 @@ private slots:
         const RandomRunResult r = session.run(steps());
         qInfo("seed %u: %d steps, %d level ENTERs, %d frequency ENTERs, %d clears, %d messages",
               seed, r.steps, r.levelEnters, r.frequencyEnters, r.clears, r.messages);
+        QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
+    }
+
+    void randomTemperatureKeys_data() { randomKeys_data(); }
+    void randomTemperatureKeys() {
+        QFETCH(quint32, seed);
+        TemperatureSession session(seed);
+        const TemperatureRunResult r = session.run(steps());
+        qInfo("seed %u: %d steps, %d conversions, %d messages", seed, r.steps, r.conversions,
+              r.messages);
         QVERIFY2(r.failure.isEmpty(), qPrintable(r.failure));
     }
 };

@@ -1,22 +1,13 @@
-// Texts that reach a box without any key (a mouse paste) and are converted later: whatever
-// they hold, the window either refuses them with a message or shows a number in every box.
+// Faults found by the fuzz targets and the random keystrokes, one case each.
 #include "converter_fixture.h"
 #include "temperature/temperature.h"
+#include "text_rules.h"
 
-#include <QRegularExpression>
-
-namespace {
-
-bool plainNumber(const QString& text) {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]+\\.[0-9]+$"));
-    return number.match(text).hasMatch();
-}
-
-} // namespace
-
-class TestPastedTexts : public QObject {
+class TestRegressions : public QObject {
     Q_OBJECT
 private slots:
+    // Texts that reach a box without any key (a mouse paste) and are converted later: whatever
+    // they hold, the window either refuses them with a message or shows a number in every box.
     // A new frequency derives the other quantities from the base box of the one entered last.
     void frequencyChangeFromPastedBase_data() {
         QTest::addColumn<QString>("entry");
@@ -85,7 +76,41 @@ private slots:
             plainNumber(other->text()),
             qPrintable(QStringLiteral("%1 shows '%2'").arg(other->objectName(), other->text())));
     }
+
+    // What the temperature window wrote itself converts back without a word when the user
+    // leaves the box or presses ENTER there, even beyond the range the keys allow.
+    void temperatureConvertsItsOwnResult_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("key");
+        QTest::newRow("100000 C, TAB from F") << "100000"
+                                              << "180032.0" << int(Qt::Key_Tab);
+        QTest::newRow("100000 C, ENTER in F") << "100000"
+                                              << "180032.0" << int(Qt::Key_Return);
+        QTest::newRow("-62059 C, TAB from F") << "-62059"
+                                              << "-111674.2" << int(Qt::Key_Tab);
+    }
+    void temperatureConvertsItsOwnResult() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, key);
+        RecordingServices services;
+        Temperature window(services);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* degF = window.findChild<toolkit::EntryBox*>("degF");
+        auto* degC = window.findChild<toolkit::EntryBox*>("degC");
+        degC->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(degC, typed);
+        QTest::keyClick(degC, Qt::Key_Return);
+        QCOMPARE(degF->text(), shown);
+        degF->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(degF, Qt::Key(key));
+        QCOMPARE(services.events, QStringList());
+        QCOMPARE(degC->text(), typed + ".0");
+    }
 };
 
-QTEST_MAIN(TestPastedTexts)
-#include "test_pasted_texts.moc"
+QTEST_MAIN(TestRegressions)
+#include "test_regressions.moc"
