@@ -10,7 +10,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-from desktop import wait_for  # noqa: E402
+from desktop import Desktop, wait_for  # noqa: E402
 from xinput import Bell, XInput  # noqa: E402
 
 CONVERTER = " Orvane - Amplora Vibration Conversion Program"
@@ -92,7 +92,6 @@ class Program:
     """The program under test, started on a desktop; stopped on exit if still running."""
 
     def __init__(self, desktop, path):
-        self.desktop = desktop
         desktop.join()
         self.runtime = tempfile.TemporaryDirectory(prefix="amplora-e2e-")
         os.chmod(self.runtime.name, 0o700)
@@ -101,6 +100,7 @@ class Program:
         self.proc = subprocess.Popen([path], env=desktop.env(XDG_RUNTIME_DIR=self.runtime.name))
         self.app = wait_for(self._application, timeout=TIMEOUT)
         if not self.app:
+            self.__exit__(None, None, None)
             raise Failure("the program never appeared on the accessibility bus")
         # Every read goes to the program: nothing is answered from a stale cache.
         self.app.set_cache_mask(Atspi.Cache.NONE)
@@ -275,7 +275,6 @@ class Program:
 
 def run(cases, argv):
     """Command line of the case files: <case file> <program> <case name>."""
-    from desktop import Desktop
     program, case = argv[1], argv[2]
     if case not in cases:
         print("unknown case %r; known: %s" % (case, ", ".join(cases)))
