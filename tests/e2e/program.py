@@ -98,6 +98,7 @@ class Program:
         self.x = XInput(desktop.display)
         self.bell = Bell(desktop.display)
         self.proc = subprocess.Popen([path], env=desktop.env(XDG_RUNTIME_DIR=self.runtime.name))
+        self.exit_expected = False
         self.app = wait_for(self._application, timeout=TIMEOUT)
         if not self.app:
             self.__exit__(None, None, None)
@@ -144,21 +145,33 @@ class Program:
             xwin = self.x.window(self.proc.pid, title)
             return (acc, xwin) if acc and xwin else None
 
-        found = wait_for(mapped, timeout=timeout)
+        found = self.wait_until(mapped, timeout=timeout)
         if not found:
             raise Failure("no window %r; open: %r" % (title, [t for t, _ in self.windows()]))
         acc, xwin = found
         self.x.focus(xwin)
-        if not wait_for(lambda: has_state(acc, Atspi.StateType.ACTIVE), timeout=timeout):
+        if not self.wait_until(lambda: has_state(acc, Atspi.StateType.ACTIVE), timeout=timeout):
             raise Failure("window %r never became active" % title)
         return acc
 
     def wait_closed(self, title, timeout=TIMEOUT):
-        if not wait_for(lambda: all(t != title for t, _ in self.windows()), timeout=timeout):
+        if not self.wait_until(lambda: all(t != title for t, _ in self.windows()),
+                               timeout=timeout):
             raise Failure("window %r is still open" % title)
 
     def wait_until(self, predicate, timeout=TIMEOUT):
-        return wait_for(predicate, timeout=timeout)
+        """Polls until predicate() holds; fails at once when the program ends unasked (a
+        crash, or a sanitizer report in a sanitized build)."""
+        def check():
+            self.check_running()
+            return predicate()
+
+        return wait_for(check, timeout=timeout)
+
+    def check_running(self):
+        status = self.proc.poll()
+        if status is not None and not self.exit_expected:
+            raise Failure("the program ended by itself, status %d" % status)
 
     def titles(self):
         return [t for t, _ in self.windows()]
@@ -214,6 +227,7 @@ class Program:
         deadline = time.monotonic() + TIMEOUT
         wait = 0.25
         while time.monotonic() < deadline:
+            self.check_running()
             tops = self.x.toplevels(self.proc.pid)
             if not tops or self.proc.poll() is not None:
                 return False
@@ -245,7 +259,7 @@ class Program:
     # Reading ---------------------------------------------------------------------------
 
     def expect_text(self, acc, expected, timeout=TIMEOUT):
-        if not wait_for(lambda: text(acc) == expected, timeout=timeout):
+        if not self.wait_until(lambda: text(acc) == expected, timeout=timeout):
             raise Failure("%r shows %r, expected %r" % (name(acc), text(acc), expected))
 
     def expect_texts(self, window, expected, timeout=TIMEOUT):
@@ -255,18 +269,23 @@ class Program:
         def current():
             return {n: text(b) for n, b in boxes.items()}
 
-        if not wait_for(lambda: current() == expected, timeout=timeout):
+        if not self.wait_until(lambda: current() == expected, timeout=timeout):
             now = current()
             wrong = {n: (now[n], expected[n]) for n in expected if now[n] != expected[n]}
             raise Failure("boxes showing something else (shown, expected): %r" % wrong)
 
     def expect_bells(self, count, timeout=TIMEOUT):
-        if not wait_for(lambda: self.bell.count() >= count, timeout=timeout):
+        if not self.wait_until(lambda: self.bell.count() >= count, timeout=timeout):
             raise Failure("the bell rang %d times, expected %d" % (self.bell.count(), count))
         self.barrier()
         expect(self.bell.count(), count, "bells rung")
 
+    def expect_exit(self):
+        """Announces that the next action ends the program."""
+        self.exit_expected = True
+
     def wait_exit(self, timeout=TIMEOUT):
+        """The program's exit status: 0 unless a sanitizer found something on the way out."""
         try:
             return self.proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -283,6 +302,7 @@ def run(cases, argv):
     with Desktop() as desktop, Program(desktop, program) as p:
         try:
             cases[case](p)
+            p.check_running()
         except Failure as failure:
             print("FAIL %s: %s" % (case, failure))
             return 1

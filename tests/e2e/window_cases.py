@@ -86,12 +86,14 @@ def contact_then_exit(p):
     # Not modal: the converter goes on working beside it.
     converter_still_works(p)
     expect(sorted(p.titles()), sorted([CONVERTER, CONTACT]), "windows open")
+    p.expect_exit()
     p.click(p.control(p.window(CONVERTER), "Exit", "push button"))
     expect(p.wait_exit(), 0, "exit status")
 
 
 def exit_button(p):
     window = p.window(CONVERTER)
+    p.expect_exit()
     p.click(p.control(window, "Exit", "push button"))
     expect(p.wait_exit(), 0, "exit status")
 
@@ -102,6 +104,7 @@ def exit_menu(p):
     menu = p.control(window, "File", "menu item")
     if not p.wait_until(lambda: p.visible(menu, "Exit", "menu item")):
         raise Failure("the File menu did not open")
+    p.expect_exit()
     p.keys("e")
     expect(p.wait_exit(), 0, "exit status")
 
