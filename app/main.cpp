@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Amplora"));
     QApplication::setApplicationVersion(QStringLiteral(AMPLORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("amplora"));
-    QApplication::setFont(toolkit::layoutFont());
+    toolkit::useLayoutFont();
 
     toolkit::QtServices services;
     Main::load(services);

@@ -131,10 +131,12 @@ void Main::applyLook() {
     setFontPoints(*ui->Command1, 12);
     setFontPoints(*ui->Command2, 12);
     // The instructions filled their frame to the last line in the original font; the
-    // substitute needs a pixel less to keep all of them in view.
+    // substitute wraps into one line more: a pixel less and the frame's last free pixels keep
+    // all of them in view.
     QFont smaller = ui->Label24->font();
     smaller.setPixelSize(toolkit::pointsToPixels(9.75) - 1);
     ui->Label24->setFont(smaller);
+    ui->Label24->resize(ui->Label24->width(), ui->Frame3->height() - ui->Label24->y() - 1);
 
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, Qt::blue);

@@ -113,12 +113,13 @@ void Temperature::leave(toolkit::EntryBox& source, toolkit::EntryBox& target, Co
         convertInto(source, target, convert);
 }
 
-// Pasted text never passed the keystroke checks: a value beyond the box's range is reported
-// instead of being converted into an absurd or empty result.
+// Pasted text never passed the keystroke checks. Typed values and the conversions of them
+// stay within the Fahrenheit image of the bounds (a typed 100000 degrees C shows 180032.0 F);
+// anything beyond is reported instead of being converted into an absurd or empty result.
 void Temperature::convertInto(toolkit::EntryBox& source, toolkit::EntryBox& target,
                               Conversion convert) {
     const double t = entry::numericValue(source.Text());
-    if (t < kBounds.minval || t > kBounds.maxval) {
+    if (t < toFahrenheit(kBounds.minval) || t > toFahrenheit(kBounds.maxval)) {
         services.MsgBox(entry::rangeMessage(kBounds.minval, kBounds.maxval),
                         entry::kInputErrorTitle);
         return;

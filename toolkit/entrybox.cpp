@@ -77,6 +77,10 @@ int characterCode(const QKeyEvent& e) {
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
     // Composed text must pass the key-press path like any typed character.
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A box that takes no input looks it: greyed like the window, not white.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Window));
+    setPalette(p);
 }
 
 bool EntryBox::event(QEvent* e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QFont>
 #include <QRect>
 #include <QWidget>
@@ -38,6 +39,15 @@ inline QFont layoutFont() {
     // the places drawn for them.
     f.setStretch(92);
     return f;
+}
+
+// Makes the layout font the font of every widget, menus included (the desktop's theme may
+// otherwise give menus a font of its own).
+inline void useLayoutFont() {
+    const QFont f = layoutFont();
+    QApplication::setFont(f);
+    QApplication::setFont(f, "QMenuBar");
+    QApplication::setFont(f, "QMenu");
 }
 
 } // namespace toolkit

@@ -17,7 +17,7 @@ struct ConverterFixture {
     std::unique_ptr<Main> window;
 
     ConverterFixture() {
-        QApplication::setFont(toolkit::layoutFont());
+        toolkit::useLayoutFont();
         window = std::make_unique<Main>(services);
         window->show();
         QApplication::setActiveWindow(window.get());

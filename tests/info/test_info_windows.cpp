@@ -52,7 +52,7 @@ class TestInfoWindows : public QObject {
     };
 
 private slots:
-    void initTestCase() { QApplication::setFont(toolkit::layoutFont()); }
+    void initTestCase() { toolkit::useLayoutFont(); }
 
     void fixedTexts_data() {
         QTest::addColumn<QString>("window");

@@ -37,7 +37,7 @@ class TestTemperature : public QObject {
     };
 
 private slots:
-    void initTestCase() { QApplication::setFont(toolkit::layoutFont()); }
+    void initTestCase() { toolkit::useLayoutFont(); }
 
     void opensEmptyWithDegreeLabels() {
         Window w;

@@ -51,7 +51,7 @@ class TestPrintWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setFont(toolkit::layoutFont()); }
+    void initTestCase() { toolkit::useLayoutFont(); }
 
     void fitCentred_data() {
         QTest::addColumn<QSizeF>("content");

@@ -47,7 +47,7 @@ void enter(QWidget& window, const char* box, const QString& keys) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setFont(toolkit::layoutFont());
+    toolkit::useLayoutFont();
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     RecordingServices services;
