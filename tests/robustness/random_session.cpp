@@ -243,7 +243,6 @@ void RandomSession::clear() {
     activeAfterClear = QTest::qWaitForWindowActive(fresh);
     ++result.clears;
     referenceLocked = false;
-    levelEntered = false;
     pasted.clear();
 }
 
@@ -300,7 +299,6 @@ QString RandomSession::checkOwnTexts(const Step& step, const std::map<QString, Q
 
 QString RandomSession::checkLevelEnter(const Step& step, const std::map<QString, QString>& before) {
     ++result.levelEnters;
-    levelEntered = true;
     for (const QString& name : kAllBoxes)
         if (!box(name)->isEnabled())
             return QStringLiteral("after ENTER in %1, %2 is disabled").arg(step.box, name);

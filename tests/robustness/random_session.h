@@ -49,7 +49,7 @@ private:
     Step perform(const InputAction& action);
     void clear();
 
-    QString check(const Step& step, const std::map<QString, QString>& before, int eventsBefore);
+    QString check(const Step& step, const std::map<QString, QString>& before, int messages);
     QString checkOwnTexts(const Step& step, const std::map<QString, QString>& before);
     QString checkLevelEnter(const Step& step, const std::map<QString, QString>& before);
     QString checkFrequencyEnter(const Step& step, const std::map<QString, QString>& before);
@@ -71,7 +71,6 @@ private:
     std::map<QString, bool> pasted;
     bool referenceLocked = false;
     bool usAtLock = true;
-    bool levelEntered = false;    // a level was accepted since the window was (re)built
     bool activeAfterClear = true; // the rebuilt window took the keyboard
     RandomRunResult result;
 };
