@@ -8,9 +8,9 @@
 namespace {
 
 QList<quint32> seeds() {
-    const QString spec = qEnvironmentVariable("AMPLORA_RANDOM_SEEDS", QStringLiteral("1-5"));
+    const QString chosen = qEnvironmentVariable("AMPLORA_RANDOM_SEEDS", QStringLiteral("1-5"));
     QList<quint32> out;
-    for (const QString& item : spec.split(',', Qt::SkipEmptyParts)) {
+    for (const QString& item : chosen.split(',', Qt::SkipEmptyParts)) {
         const QStringList range = item.split('-');
         const quint32 first = range.first().toUInt();
         const quint32 last = range.size() > 1 ? range.at(1).toUInt() : first;
