@@ -13,7 +13,7 @@ namespace toolkit {
 
 namespace {
 
-// Layouts are drawn at 96 pixels per inch: a window prints at the size it has on screen.
+// Layouts are drawn at 96 pixels per inch.
 constexpr double kPixelsPerInch = 96;
 
 // A main window prints its client area, without menu bar.
@@ -46,8 +46,7 @@ void preparePage(QPrinter& printer, QWidget& widget) {
 QRectF fitCentred(QSizeF content, QRectF page) {
     if (content.isEmpty() || page.isEmpty())
         return QRectF(page.center(), QSizeF(0, 0));
-    const double scale =
-        std::min({1.0, page.width() / content.width(), page.height() / content.height()});
+    const double scale = std::min(page.width() / content.width(), page.height() / content.height());
     const QSizeF size = content * scale;
     return QRectF(page.center() - QPointF(size.width() / 2, size.height() / 2), size);
 }
@@ -62,10 +61,10 @@ bool printWidget(QWidget& widget, QPrinter& printer) {
     const QRectF target = fitCentred(QSizeF(content.size()) * toDevice, page);
     if (!target.isEmpty()) {
         // A recording plays back scaled to the printer's resolution by itself; what is left
-        // is the reduction, if any, that makes it fit.
-        const double reduction = target.width() / (content.width() * toDevice);
+        // is the scale that makes it fill the page.
+        const double scale = target.width() / (content.width() * toDevice);
         painter.translate(target.topLeft());
-        painter.scale(reduction, reduction);
+        painter.scale(scale, scale);
         painter.drawPicture(0, 0, recording(content));
     }
     return painter.end();

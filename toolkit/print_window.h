@@ -16,8 +16,8 @@ bool printWidget(QWidget& widget, QPrinter& printer);
 // standard print dialog (a PDF file is one choice). Never throws, never blocks on failure.
 void printWindowInteractive(QWidget& widget);
 
-// Where content of the given size goes on a page: at its own size where it fits, otherwise
-// reduced just enough to fit, keeping its proportions; centred on the page either way.
+// Where content of the given size goes on a page: as large as the page allows, keeping its
+// proportions, and centred.
 QRectF fitCentred(QSizeF content, QRectF page);
 
 } // namespace toolkit

@@ -58,8 +58,8 @@ private slots:
         QTest::addColumn<QRectF>("page");
         QTest::addColumn<QRectF>("expected");
         const QRectF page(0, 0, 1000, 1000);
-        QTest::newRow("fits: own size, centred")
-            << QSizeF(100, 50) << page << QRectF(450, 475, 100, 50);
+        QTest::newRow("small: enlarged to the width")
+            << QSizeF(100, 50) << page << QRectF(0, 250, 1000, 500);
         QTest::newRow("too wide: reduced to the width")
             << QSizeF(2000, 500) << page << QRectF(0, 375, 1000, 250);
         QTest::newRow("too tall, page off the origin")
