@@ -78,22 +78,29 @@ private slots:
     }
 
     // What the temperature window wrote itself converts back without a word when the user
-    // leaves the box or presses ENTER there, even beyond the range the keys allow.
+    // leaves the box or presses ENTER there, even beyond the range the keys allow. In `keys`
+    // "<" is the left arrow and "\b" BACKSPACE: removing the point of 10000.5 types 100005.
     void temperatureConvertsItsOwnResult_data() {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("back");
         QTest::newRow("100000 C, TAB from F") << "100000"
-                                              << "180032.0" << int(Qt::Key_Tab);
+                                              << "180032.0" << int(Qt::Key_Tab) << "100000.0";
         QTest::newRow("100000 C, ENTER in F") << "100000"
-                                              << "180032.0" << int(Qt::Key_Return);
+                                              << "180032.0" << int(Qt::Key_Return) << "100000.0";
         QTest::newRow("-62059 C, TAB from F") << "-62059"
-                                              << "-111674.2" << int(Qt::Key_Tab);
+                                              << "-111674.2" << int(Qt::Key_Tab) << "-62059.0";
+        QTest::newRow("100005 C, TAB from F") << "10000.5<\b"
+                                              << "180041.0" << int(Qt::Key_Tab) << "100005.0";
+        QTest::newRow("100005 C, ENTER in F") << "10000.5<\b"
+                                              << "180041.0" << int(Qt::Key_Return) << "100005.0";
     }
     void temperatureConvertsItsOwnResult() {
-        QFETCH(QString, typed);
+        QFETCH(QString, keys);
         QFETCH(QString, shown);
         QFETCH(int, key);
+        QFETCH(QString, back);
         RecordingServices services;
         Temperature window(services);
         window.show();
@@ -102,13 +109,20 @@ private slots:
         auto* degF = window.findChild<toolkit::EntryBox*>("degF");
         auto* degC = window.findChild<toolkit::EntryBox*>("degC");
         degC->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(degC, typed);
+        for (QChar c : keys) {
+            if (c == '<')
+                QTest::keyClick(degC, Qt::Key_Left);
+            else if (c == '\b')
+                QTest::keyClick(degC, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(degC, QString(c));
+        }
         QTest::keyClick(degC, Qt::Key_Return);
         QCOMPARE(degF->text(), shown);
         degF->setFocus(Qt::TabFocusReason);
         QTest::keyClick(degF, Qt::Key(key));
         QCOMPARE(services.events, QStringList());
-        QCOMPARE(degC->text(), typed + ".0");
+        QCOMPARE(degC->text(), back);
     }
 };
 
