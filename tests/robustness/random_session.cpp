@@ -2,6 +2,7 @@
 
 #include "text_rules.h"
 
+#include "converter/entry_bounds.h"
 #include "engine/sigdig.h"
 #include "entry/numeric_value.h"
 
@@ -10,6 +11,8 @@
 #include <QGroupBox>
 
 #include <cmath>
+
+using namespace converter;
 
 namespace {
 
@@ -102,8 +105,7 @@ RandomRunResult RandomSession::run(int steps) {
         const QStringList events = fixture.services.take();
         result.messages += static_cast<int>(events.filter("msgbox:").size());
         ++result.steps;
-        const QString broken =
-            check(done, before, static_cast<int>(events.filter("msgbox:").size()));
+        const QString broken = check(done, before, events);
         if (!broken.isEmpty()) {
             result.failure = QStringLiteral("seed %1, step %2: %3\nlast actions:\n  %4\n%5")
                                  .arg(seed)
@@ -244,10 +246,12 @@ void RandomSession::clear() {
     ++result.clears;
     referenceLocked = false;
     pasted.clear();
+    written.clear();
 }
 
 QString RandomSession::check(const Step& step, const std::map<QString, QString>& before,
-                             int messages) {
+                             const QStringList& events) {
+    const auto messages = events.filter("msgbox:").size();
     if (!window || !window->isVisible())
         return "the converter window is gone";
     if (!std::isfinite(window->peakHz) || window->peakHz < 0)
@@ -267,6 +271,8 @@ QString RandomSession::check(const Step& step, const std::map<QString, QString>&
     }
 
     QString broken = checkOwnTexts(step, before);
+    if (broken.isEmpty() && step.enter && kLevelBoxes.contains(step.box))
+        broken = checkOwnLevelRefused(step, before, events);
     if (broken.isEmpty() && step.enter && messages == 0) {
         if (kLevelBoxes.contains(step.box))
             broken = checkLevelEnter(step, before);
@@ -285,8 +291,11 @@ QString RandomSession::checkOwnTexts(const Step& step, const std::map<QString, Q
         if (byUser) {
             if (step.paste && text != before.at(name))
                 pasted[name] = true;
+            if (text != before.at(name))
+                written.erase(name);
         } else if (text != before.at(name)) {
             pasted[name] = false;
+            written[name] = text;
             if (!text.isEmpty() && !plainNumber(text))
                 return QStringLiteral("the program wrote %1 into %2").arg(quoted(text), name);
         }
@@ -294,6 +303,27 @@ QString RandomSession::checkOwnTexts(const Step& step, const std::map<QString, Q
             return QStringLiteral("%1 shows %2 although nothing was pasted there")
                 .arg(name, quoted(text));
     }
+    return {};
+}
+
+// ENTER checks only the lower bound of what a box holds; a level the program wrote itself
+// converts again, even above the largest that typing reaches (14140.0 g peak for 10000 g rms).
+QString RandomSession::checkOwnLevelRefused(const Step& step,
+                                            const std::map<QString, QString>& before,
+                                            const QStringList& events) {
+    const entry::EntryBounds bounds = step.box == "txtAdB" || step.box == "txtVdB" ? kDecibelBounds
+                                      : step.box == "txtDispMMpk"                  ? kLevelMmBounds
+                                                                                   : kLevelBounds;
+    const QString rangeMessage =
+        QStringLiteral("msgbox:%1|%2")
+            .arg(entry::kInputErrorTitle,
+                 QString::fromStdString(entry::rangeMessage(bounds.minval, bounds.maxval)));
+    const QString text = before.at(step.box);
+    const auto own = written.find(step.box);
+    if (events.contains(rangeMessage) && own != written.end() && own->second == text &&
+        valueOf(text) >= bounds.minval)
+        return QStringLiteral("ENTER on the program's own %1 in %2 is refused")
+            .arg(quoted(text), step.box);
     return {};
 }
 

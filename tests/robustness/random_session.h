@@ -49,7 +49,10 @@ private:
     Step perform(const InputAction& action);
     void clear();
 
-    QString check(const Step& step, const std::map<QString, QString>& before, int messages);
+    QString check(const Step& step, const std::map<QString, QString>& before,
+                  const QStringList& events);
+    QString checkOwnLevelRefused(const Step& step, const std::map<QString, QString>& before,
+                                 const QStringList& events);
     QString checkOwnTexts(const Step& step, const std::map<QString, QString>& before);
     QString checkLevelEnter(const Step& step, const std::map<QString, QString>& before);
     QString checkFrequencyEnter(const Step& step, const std::map<QString, QString>& before);
@@ -69,6 +72,7 @@ private:
     // Boxes holding text that the user pasted: no rule on their text until the program
     // writes them again.
     std::map<QString, bool> pasted;
+    std::map<QString, QString> written; // what the program last wrote, while nobody edited it
     bool referenceLocked = false;
     bool usAtLock = true;
     bool activeAfterClear = true; // the rebuilt window took the keyboard

@@ -77,6 +77,48 @@ private slots:
             qPrintable(QStringLiteral("%1 shows '%2'").arg(other->objectName(), other->text())));
     }
 
+    // ENTER holds a box's text to its lower bound only: a level the window wrote itself converts
+    // again, even above the largest that typing reaches.
+    void enterOnTheWindowsOwnLevel_data() {
+        QTest::addColumn<bool>("iso");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("grms");
+        QTest::newRow("g peak of 10000 g rms") << false << "txtHZ:100\n|txtAccGrms:10000\n"
+                                               << "txtAccGpk"
+                                               << "14140.0"
+                                               << "10000.0";
+        QTest::newRow("velocity at 1 Hz") << false << "txtHZ:1\n|txtAccGrms:1000\n"
+                                          << "txtVelIPSrms"
+                                          << "61440.0"
+                                          << "1000.0";
+        QTest::newRow("ISO decibels of 10000 g") << true << "txtHZ:100\n|txtAccGrms:10000\n"
+                                                 << "txtAdB"
+                                                 << "220.0"
+                                                 << "10000.0";
+    }
+    void enterOnTheWindowsOwnLevel() {
+        QFETCH(bool, iso);
+        QFETCH(QString, steps);
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        QFETCH(QString, grms);
+        ConverterFixture f;
+        if (iso)
+            QTest::mouseClick(f.control("OptdBISO"), Qt::LeftButton);
+        for (const QString& step : steps.split('|'))
+            f.type(qPrintable(step.section(':', 0, 0)), step.section(':', 1));
+        QCOMPARE(f.text(qPrintable(box)), shown);
+        f.type(qPrintable(box), "\n");
+        QCOMPARE(f.services.events, QStringList());
+        QCOMPARE(f.text("txtAccGrms"), grms);
+        for (const char* name : kEntryBoxes) {
+            QVERIFY2(f.box(name)->isEnabled(), name);
+            QVERIFY2(plainNumber(f.text(name)), name);
+        }
+    }
+
     // What the temperature window wrote itself converts back without a word when the user
     // leaves the box or presses ENTER there, even beyond the range the keys allow. In `keys`
     // "<" is the left arrow and "\b" BACKSPACE: removing the point of 10000.5 types 100005.
