@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: package installation and the build.
+# Shared by ./run, ./test and the scripts in tools/: package installation and the builds.
 # shellcheck shell=bash
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -43,20 +43,27 @@ ensure_packages() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null || return 1
 }
 
-# Configures (once) and builds the tree in $1 with the build type $2 and extra cache options.
-build_tree() {
+# Configures the tree in $1 (once) with the build type $2 and extra cache options.
+configure_tree() {
   local dir="$1" type="$2"
   shift 2
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="$type" "$@" >/dev/null || return 1
   fi
-  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
 }
 
-# Configures (once) and builds the sanitizer tree in $1; -O1 keeps the tests quick under ASan.
-build_asan_tree() {
-  build_tree "$1" Debug -DAMPLORA_TESTS=ON "-DCMAKE_CXX_FLAGS=-O1 $SANITIZE_FLAGS" \
+# Configures (once) and builds the tree in $1 with the build type $2 and extra cache options.
+build_tree() {
+  configure_tree "$@" && cmake --build "$1" -j"$(nproc)" -- --no-print-directory
+}
+
+# The sanitizer tree in $1; -O1 keeps the tests quick under ASan.
+configure_asan_tree() {
+  configure_tree "$1" Debug -DAMPLORA_TESTS=ON "-DCMAKE_CXX_FLAGS=-O1 $SANITIZE_FLAGS" \
     "-DCMAKE_EXE_LINKER_FLAGS=$SANITIZE_FLAGS"
+}
+build_asan_tree() {
+  configure_asan_tree "$1" && cmake --build "$1" -j"$(nproc)" -- --no-print-directory
 }
 
 # Configures (once) and builds the fuzz targets in $1 with clang.
