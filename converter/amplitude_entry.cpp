@@ -1,4 +1,5 @@
 // Typing a level in one of the ten amplitude boxes.
+#include "converter/conversion_chain.h"
 #include "converter/entry_bounds.h"
 #include "converter/main_window.h"
 
@@ -60,25 +61,15 @@ void Main::amplitudeKeyPress(std::int16_t& KeyAscii, const AmplitudeBox& row) {
     if (KeyAscii != 13)
         return;
     KeyAscii = 0;
-    if (!readyToConvert(*row.box, bounds))
-        return;
     const Quantity quantity = engine::quantityOf(row.unit);
+    const double base = engine::toBaseUnit(row.unit, entry::numericValue(row.box->Text()));
+    if (!frequencyUsable() || !levelConvertsSensibly(quantity, base, bounds))
+        return;
     selectQuantity(quantity);
     setAllEntryBoxesEnabled(true);
-    const double base = engine::toBaseUnit(row.unit, entry::numericValue(row.box->Text()));
-    switch (quantity) {
-    case Quantity::Acceleration:
-        conversions->accel(base);
-        break;
-    case Quantity::Velocity:
-        conversions->Vel(base);
-        break;
-    case Quantity::Displacement:
-        conversions->disp(base);
-        break;
-    }
+    fillQuantity(*conversions, quantity, base);
     peakHz = static_cast<float>(entry::numericValue(ui->txtHZ->Text()));
-    frequencyRoutines(quantity, base);
+    deriveOthers(*conversions, quantity, base, peakHz);
 }
 
 void Main::decibelKeyPress(std::int16_t& KeyAscii, toolkit::EntryBox& B, Quantity quantity) {
@@ -87,32 +78,28 @@ void Main::decibelKeyPress(std::int16_t& KeyAscii, toolkit::EntryBox& B, Quantit
     if (KeyAscii != 13)
         return;
     KeyAscii = 0;
-    if (!readyToConvert(B, kDecibelBounds))
+    const double L = entry::numericValue(B.Text());
+    const double base = quantity == Quantity::Acceleration
+                            ? engine::dbToAccel(L, conversions->accelRefG)
+                            : engine::dbToVel(L, conversions->velRefMps);
+    if (!frequencyUsable() || !levelConvertsSensibly(quantity, base, kDecibelBounds))
         return;
     selectQuantity(quantity);
-    const double L = entry::numericValue(B.Text());
-    double base = 0;
     if (quantity == Quantity::Acceleration) {
-        base = engine::dbToAccel(L, conversions->accelRefG);
         conversions->accel(base);
         setAllEntryBoxesEnabled(true);
     } else {
-        base = engine::dbToVel(L, conversions->velRefMps);
         setAllEntryBoxesEnabled(true);
         conversions->Vel(base);
     }
     peakHz = static_cast<float>(entry::numericValue(ui->txtHZ->Text()));
-    frequencyRoutines(quantity, base);
+    deriveOthers(*conversions, quantity, base, peakHz);
 }
 
-// Checks what no keystroke checked: a level pasted beyond the box's range, and a frequency
-// box emptied or changed without a key (DELETE, a mouse cut, a paste). Conversion needs a
-// frequency the frequency boxes could have produced; without one, the window stays usable.
-bool Main::readyToConvert(toolkit::EntryBox& B, const entry::EntryBounds& bounds) {
-    if (entry::numericValue(B.Text()) > bounds.maxval) {
-        services.MsgBox(entry::rangeMessage(bounds.minval, bounds.maxval), entry::kInputErrorTitle);
-        return false;
-    }
+// A frequency box emptied or changed without a key (DELETE, a mouse cut, a paste) is checked
+// here: conversion needs a frequency the frequency boxes could have produced. Without one the
+// user is told, and every box stays open so the frequency can be put right.
+bool Main::frequencyUsable() {
     const float Hz = static_cast<float>(entry::numericValue(ui->txtHZ->Text()));
     if (Hz == 0) {
         services.MsgBox(kNoFrequencyText, kNoFrequencyTitle);
@@ -126,6 +113,16 @@ bool Main::readyToConvert(toolkit::EntryBox& B, const entry::EntryBounds& bounds
         return false;
     }
     return true;
+}
+
+// A level that arrived without key checks (a paste, or one of the window's own results
+// entered again) is converted only where every box would show a sensible number.
+bool Main::levelConvertsSensibly(Quantity quantity, double base, const entry::EntryBounds& bounds) {
+    const float Hz = static_cast<float>(entry::numericValue(ui->txtHZ->Text()));
+    if (convertsSensibly(quantity, base, Hz, [this] { return usSelected(); }))
+        return true;
+    services.MsgBox(entry::rangeMessage(bounds.minval, bounds.maxval), entry::kInputErrorTitle);
+    return false;
 }
 
 void Main::selectQuantity(Quantity quantity) {

@@ -1,4 +1,5 @@
 // Typing the frequency in Hz or CPM.
+#include "converter/conversion_chain.h"
 #include "converter/entry_bounds.h"
 #include "converter/main_window.h"
 
@@ -7,8 +8,6 @@
 #include "toolkit/entrybox.h"
 #include "toolkit/services.h"
 #include "ui_main.h"
-
-#include <algorithm>
 
 using namespace converter;
 
@@ -66,8 +65,8 @@ void Main::emptyFrequencyDependents() {
 }
 
 // Derives the other two quantities again at the new frequency from the base box of the
-// quantity entered last. A base box whose text is no valid level (changed by a paste or a
-// mouse cut, which no key checks) is reported instead of being converted.
+// quantity entered last. A base box whose text would not convert into sensible numbers
+// (changed by a paste or a mouse cut, which no key checks) is reported instead.
 void Main::recomputeForFrequency() {
     toolkit::EntryBox* base = nullptr;
     engine::Quantity quantity{};
@@ -84,40 +83,11 @@ void Main::recomputeForFrequency() {
         return;
     }
     const double level = entry::numericValue(base->Text());
-    if (!(level >= kSmallestShownLevel && level <= largestLevel(quantity))) {
+    if (!(level >= kSmallestShownLevel &&
+          convertsSensibly(quantity, level, peakHz, [this] { return usSelected(); }))) {
         services.MsgBox(entry::rangeMessage(kLevelBounds.minval, kLevelBounds.maxval),
                         entry::kInputErrorTitle);
         return;
     }
-    frequencyRoutines(quantity, level);
-}
-
-// The two frequency-based steps of a conversion chain, always through acceleration, at peakHz.
-void Main::frequencyRoutines(engine::Quantity quantity, double base) {
-    const double Hz = peakHz;
-    double g = 0;
-    double v = 0;
-    switch (quantity) {
-    case engine::Quantity::Acceleration:
-        conversions->acc2vel(base, Hz, v);
-        conversions->acc2disp(base, Hz);
-        break;
-    case engine::Quantity::Velocity:
-        conversions->Vel2Acc(base, Hz, g);
-        conversions->acc2disp(g, Hz);
-        break;
-    case engine::Quantity::Displacement:
-        conversions->disp2acc(base, Hz, g);
-        conversions->acc2vel(g, Hz, v);
-        break;
-    }
-}
-
-// The largest level, in the base unit, that the boxes of a quantity accept.
-double Main::largestLevel(engine::Quantity quantity) const {
-    double largest = 0;
-    for (const AmplitudeBox& row : amplitudeBoxes)
-        if (engine::quantityOf(row.unit) == quantity)
-            largest = std::max(largest, engine::toBaseUnit(row.unit, row.maxval));
-    return largest;
+    deriveOthers(*conversions, quantity, level, peakHz);
 }

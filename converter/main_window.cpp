@@ -39,7 +39,7 @@ Main::Main(toolkit::Services& services, QWidget* parent)
         engine::AmplitudeBoxes{*ui->txtAccGrms, *ui->txtAccGpk, *ui->txtAdB, *ui->txtVelIPSrms,
                                *ui->txtVelIPSpk, *ui->txtVelMMSrms, *ui->txtVelMMSpk, *ui->txtVdB,
                                *ui->txtDispMILSpp, *ui->txtDispMMpk},
-        [this] { return ui->OptdBUS->isChecked(); });
+        [this] { return usSelected(); });
 
     applyLook();
     nameForScreenReaders();
@@ -169,6 +169,10 @@ void Main::nameForScreenReaders() {
     ui->txtVdB->setAccessibleName(QStringLiteral("Velocity decibels"));
     ui->Picture1->setAccessibleName(QStringLiteral("Logo"));
     ui->Picture2->setAccessibleName(QStringLiteral("Relationships"));
+}
+
+bool Main::usSelected() const {
+    return ui->OptdBUS->isChecked();
 }
 
 void Main::setAllEntryBoxesEnabled(bool enabled) {

@@ -104,10 +104,11 @@ private:
     void typingGuard(toolkit::EntryBox& B);
     void amplitudeKeyPress(std::int16_t& KeyAscii, const AmplitudeBox& row);
     void decibelKeyPress(std::int16_t& KeyAscii, toolkit::EntryBox& B, engine::Quantity quantity);
-    bool readyToConvert(toolkit::EntryBox& B, const entry::EntryBounds& bounds);
+    bool frequencyUsable();
+    bool levelConvertsSensibly(engine::Quantity quantity, double base,
+                               const entry::EntryBounds& bounds);
+    bool usSelected() const;
     void selectQuantity(engine::Quantity quantity);
-    void frequencyRoutines(engine::Quantity quantity, double base);
-    double largestLevel(engine::Quantity quantity) const;
     void setAllEntryBoxesEnabled(bool enabled);
     const AmplitudeBox& amplitudeRow(const toolkit::EntryBox& box) const;
 

@@ -12,6 +12,10 @@ namespace engine {
 // A value that is not finite renders as "" so that no box ever reads "inf" or "nan".
 std::string formatPattern(double value, std::string_view pattern);
 
+// The largest magnitude worth showing: beyond the 15 digits a double holds, a shown number's
+// further digits are invented zeros.
+inline constexpr double kLargestSensibleValue = 1e15;
+
 // The value correctly rounded to 15 significant decimal digits, read back as a double.
 double round15(double value);
 

@@ -9,6 +9,8 @@
 #include "toolkit/twips.h"
 #include "ui_temperature.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr entry::EntryBounds kBounds{true, true, -100000, 100000};
@@ -113,16 +115,15 @@ void Temperature::leave(toolkit::EntryBox& source, toolkit::EntryBox& target, Co
         convertInto(source, target, convert);
 }
 
-// Pasted text never passed the keystroke checks. Typed values and the conversions of them
-// stay within the Fahrenheit image of the bounds (a typed 100000 degrees C shows 180032.0 F);
-// anything beyond is reported instead of being converted into an absurd or empty result.
+// Pasted text, or a number that BACKSPACE made longer than the keys allow, never passed the
+// keystroke checks: a result too large to show sensibly is reported instead of written.
 void Temperature::convertInto(toolkit::EntryBox& source, toolkit::EntryBox& target,
                               Conversion convert) {
-    const double t = entry::numericValue(source.Text());
-    if (t < toFahrenheit(kBounds.minval) || t > toFahrenheit(kBounds.maxval)) {
+    const double result = convert(entry::numericValue(source.Text()));
+    if (!(std::fabs(result) <= engine::kLargestSensibleValue)) {
         services.MsgBox(entry::rangeMessage(kBounds.minval, kBounds.maxval),
                         entry::kInputErrorTitle);
         return;
     }
-    target.SetText(engine::formatPattern(convert(t), kPattern));
+    target.SetText(engine::formatPattern(result, kPattern));
 }
