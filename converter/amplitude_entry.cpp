@@ -56,7 +56,7 @@ void Main::typingGuard(toolkit::EntryBox& B) {
 }
 
 void Main::amplitudeKeyPress(std::int16_t& KeyAscii, const AmplitudeBox& row) {
-    const entry::EntryBounds bounds{true, false, kLevelMin, row.maxval};
+    const entry::EntryBounds& bounds = *row.bounds;
     entry::keyfilter(KeyAscii, *row.box, bounds, services);
     if (KeyAscii != 13)
         return;

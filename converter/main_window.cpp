@@ -1,5 +1,7 @@
 #include "converter/main_window.h"
 
+#include "converter/entry_bounds.h"
+
 #include "entry/highlight.h"
 #include "info/maker.h"
 #include "toolkit/entrybox.h"
@@ -21,14 +23,14 @@ Main::Main(toolkit::Services& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setWindowIcon(QIcon(QStringLiteral(":/images/amplora.svg")));
 
-    amplitudeBoxes = {{ui->txtAccGrms, AmplitudeUnit::AccGrms, 10000},
-                      {ui->txtAccGpk, AmplitudeUnit::AccGpk, 10000},
-                      {ui->txtVelIPSrms, AmplitudeUnit::VelIPSrms, 10000},
-                      {ui->txtVelIPSpk, AmplitudeUnit::VelIPSpk, 10000},
-                      {ui->txtVelMMSrms, AmplitudeUnit::VelMMSrms, 10000},
-                      {ui->txtVelMMSpk, AmplitudeUnit::VelMMSpk, 10000},
-                      {ui->txtDispMILSpp, AmplitudeUnit::DispMILSpp, 10000},
-                      {ui->txtDispMMpk, AmplitudeUnit::DispMMpk, 1000000}};
+    amplitudeBoxes = {{ui->txtAccGrms, AmplitudeUnit::AccGrms, &converter::kLevelBounds},
+                      {ui->txtAccGpk, AmplitudeUnit::AccGpk, &converter::kLevelBounds},
+                      {ui->txtVelIPSrms, AmplitudeUnit::VelIPSrms, &converter::kLevelBounds},
+                      {ui->txtVelIPSpk, AmplitudeUnit::VelIPSpk, &converter::kLevelBounds},
+                      {ui->txtVelMMSrms, AmplitudeUnit::VelMMSrms, &converter::kLevelBounds},
+                      {ui->txtVelMMSpk, AmplitudeUnit::VelMMSpk, &converter::kLevelBounds},
+                      {ui->txtDispMILSpp, AmplitudeUnit::DispMILSpp, &converter::kLevelBounds},
+                      {ui->txtDispMMpk, AmplitudeUnit::DispMMpk, &converter::kLevelMmBounds}};
     levelBoxes = {ui->txtAccGrms,   ui->txtAccGpk,   ui->txtVelIPSrms,  ui->txtVelIPSpk,
                   ui->txtVelMMSrms, ui->txtVelMMSpk, ui->txtDispMILSpp, ui->txtDispMMpk,
                   ui->txtAdB,       ui->txtVdB};

@@ -88,7 +88,7 @@ private:
     struct AmplitudeBox {
         toolkit::EntryBox* box;
         engine::AmplitudeUnit unit;
-        double maxval;
+        const entry::EntryBounds* bounds;
     };
 
     void Form_Load();
