@@ -3,6 +3,8 @@
 #include "toolkit/twips.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -13,5 +15,8 @@ int main(int argc, char* argv[]) {
 
     toolkit::QtServices services;
     Main::load(services);
+    // The first frame does not need the icon: load it once the window is up.
+    QTimer::singleShot(
+        0, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/amplora.svg"))); });
     return QApplication::exec();
 }

@@ -21,7 +21,6 @@ Main::Main(toolkit::Services& services, QWidget* parent)
     ui->setupUi(this);
     ui->centralwidget->setFixedSize(toolkit::twips(10380), toolkit::twips(7560));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIcon(QIcon(QStringLiteral(":/images/amplora.svg")));
 
     amplitudeBoxes = {{ui->txtAccGrms, AmplitudeUnit::AccGrms, &converter::kLevelBounds},
                       {ui->txtAccGpk, AmplitudeUnit::AccGpk, &converter::kLevelBounds},
