@@ -1,11 +1,8 @@
 // The help, tutorial, About and contact windows: texts, buttons, keys and the web address.
-#include "info/about.h"
-#include "info/contact.h"
-#include "info/help.h"
-#include "info/tutorial.h"
 
 #include "info/maker.h"
 #include "recording_services.h"
+#include "secondary_windows.h"
 #include "toolkit/twips.h"
 
 #include <QApplication>
@@ -16,16 +13,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<QDialog> make(const QString& name, toolkit::Services& services) {
-    if (name == "Help")
-        return std::make_unique<Help>(services);
-    if (name == "tutorial")
-        return std::make_unique<tutorial>(services);
-    if (name == "frmAbout")
-        return std::make_unique<frmAbout>(services);
-    return std::make_unique<Contact>(services);
-}
 
 QString focused() {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -40,7 +27,7 @@ class TestInfoWindows : public QObject {
         RecordingServices services;
         std::unique_ptr<QDialog> window;
 
-        explicit Open(const QString& name) : window(make(name, services)) {
+        explicit Open(const QString& name) : window(makeSecondaryWindow(name, services)) {
             window->show();
             QApplication::setActiveWindow(window.get());
             if (!QTest::qWaitForWindowActive(window.get()))

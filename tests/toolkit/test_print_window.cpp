@@ -1,12 +1,8 @@
 // Printing a window: one page, the window centred at its screen size or reduced to fit.
 #include "toolkit/print_window.h"
 
-#include "info/about.h"
-#include "info/contact.h"
-#include "info/help.h"
-#include "info/tutorial.h"
 #include "recording_services.h"
-#include "temperature/temperature.h"
+#include "secondary_windows.h"
 #include "toolkit/twips.h"
 
 #include <QApplication>
@@ -23,18 +19,6 @@
 #include <memory>
 
 namespace {
-
-std::unique_ptr<QWidget> make(const QString& name, toolkit::Services& services) {
-    if (name == "Temperature")
-        return std::make_unique<Temperature>(services);
-    if (name == "Help")
-        return std::make_unique<Help>(services);
-    if (name == "tutorial")
-        return std::make_unique<tutorial>(services);
-    if (name == "frmAbout")
-        return std::make_unique<frmAbout>(services);
-    return std::make_unique<Contact>(services);
-}
 
 QByteArray printToPdf(QWidget& widget, const QString& file, bool* ok) {
     QPrinter printer(QPrinter::HighResolution);
@@ -82,7 +66,7 @@ private slots:
     void eachWindowPrintsOnOnePage() {
         QFETCH(QString, window);
         RecordingServices services;
-        std::unique_ptr<QWidget> w = make(window, services);
+        std::unique_ptr<QWidget> w = makeSecondaryWindow(window, services);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QRect before = w->geometry();
