@@ -245,8 +245,7 @@ void RandomSession::clear() {
     activeAfterClear = QTest::qWaitForWindowActive(fresh);
     ++result.clears;
     referenceLocked = false;
-    pasted.clear();
-    written.clear();
+    authors.clear();
 }
 
 QString RandomSession::check(const Step& step, const std::map<QString, QString>& before,
@@ -288,20 +287,10 @@ QString RandomSession::checkOwnTexts(const Step& step, const std::map<QString, Q
     for (const QString& name : kAllBoxes) {
         const QString text = box(name)->text();
         const bool byUser = step.userEdit && name == step.box;
-        if (byUser) {
-            if (step.paste && text != before.at(name))
-                pasted[name] = true;
-            if (text != before.at(name))
-                written.erase(name);
-        } else if (text != before.at(name)) {
-            pasted[name] = false;
-            written[name] = text;
-            if (!text.isEmpty() && !plainNumber(text))
-                return QStringLiteral("the program wrote %1 into %2").arg(quoted(text), name);
-        }
-        if (!pasted[name] && !typedShape(text))
-            return QStringLiteral("%1 shows %2 although nothing was pasted there")
-                .arg(name, quoted(text));
+        const QString fault =
+            authors.record(name, text, before.at(name), byUser, step.paste, plainNumber);
+        if (!fault.isEmpty())
+            return fault;
     }
     return {};
 }
@@ -319,8 +308,8 @@ QString RandomSession::checkOwnLevelRefused(const Step& step,
             .arg(entry::kInputErrorTitle,
                  QString::fromStdString(entry::rangeMessage(bounds.minval, bounds.maxval)));
     const QString text = before.at(step.box);
-    const auto own = written.find(step.box);
-    if (events.contains(rangeMessage) && own != written.end() && own->second == text &&
+    const auto own = authors.written.find(step.box);
+    if (events.contains(rangeMessage) && own != authors.written.end() && own->second == text &&
         valueOf(text) >= bounds.minval)
         return QStringLiteral("ENTER on the program's own %1 in %2 is refused")
             .arg(quoted(text), step.box);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_rules.h"
+
 #include "converter_fixture.h"
 #include "random_input.h"
 
@@ -69,10 +71,7 @@ private:
     QPointer<Main> window; // the fixture's window until the first Clear, then the rebuilt one
     std::deque<InputAction> pending;
     QStringList history; // the last actions, for the report
-    // Boxes holding text that the user pasted: no rule on their text until the program
-    // writes them again.
-    std::map<QString, bool> pasted;
-    std::map<QString, QString> written; // what the program last wrote, while nobody edited it
+    BoxAuthors authors;
     bool referenceLocked = false;
     bool usAtLock = true;
     bool activeAfterClear = true; // the rebuilt window took the keyboard

@@ -166,20 +166,10 @@ QString TemperatureSession::check(const InputAction& action, const QString& box,
     const bool typed = action.isKey() && !action.enter();
     for (const QString& name : kBoxes) {
         const QString text = this->box(name)->text();
-        if (name == box && (typed || paste)) {
-            if (paste && text != before.at(name))
-                pasted[name] = true;
-            if (text != before.at(name))
-                written.erase(name);
-        } else if (text != before.at(name)) {
-            pasted[name] = false;
-            written[name] = text;
-            if (!text.isEmpty() && !oneDecimal(text))
-                return QStringLiteral("the window wrote %1 into %2").arg(quoted(text), name);
-        }
-        if (!pasted[name] && !typedShape(text))
-            return QStringLiteral("%1 shows %2 although nothing was pasted there")
-                .arg(name, quoted(text));
+        const QString fault = authors.record(name, text, before.at(name),
+                                             name == box && (typed || paste), paste, oneDecimal);
+        if (!fault.isEmpty())
+            return fault;
     }
     if (kBoxes.contains(box) && action.reachesKeyPress() && !action.enter() &&
         !this->box(otherBox(box))->text().isEmpty())
@@ -203,8 +193,8 @@ QString TemperatureSession::check(const InputAction& action, const QString& box,
 // leaving the box converts it.
 QString TemperatureSession::checkRefusal(const QString& source, const QString& sourceText,
                                          const char* how) {
-    const auto own = written.find(source);
-    if (own == written.end() || own->second != sourceText)
+    const auto own = authors.written.find(source);
+    if (own == authors.written.end() || own->second != sourceText)
         return {};
     if (QByteArray(how) == "ENTER" && valueOf(sourceText) < kTemperatureMin)
         return {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_rules.h"
+
 #include "random_input.h"
 #include "recording_services.h"
 #include "temperature/temperature.h"
@@ -50,7 +52,6 @@ private:
     Temperature window{services};
     std::deque<InputAction> pending;
     QStringList history;
-    std::map<QString, bool> pasted;
-    std::map<QString, QString> written; // what the window last wrote, while nobody edited it
+    BoxAuthors authors;
     TemperatureRunResult result;
 };
