@@ -1,6 +1,6 @@
-#include "converter/main_window.h"
-#include "toolkit/qt_services.h"
-#include "toolkit/twips.h"
+#include "converter/program.h"
+#include "toolkit/desktop_services.h"
+#include "toolkit/layout_metrics.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,8 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("amplora"));
     toolkit::useLayoutFont();
 
-    toolkit::QtServices services;
-    Main::load(services);
+    toolkit::QtDesktopServices services;
+    converter::Program program(services);
+    program.openConverterWindow();
     // The first frame does not need the icon: load it once the window is up.
     QTimer::singleShot(
         0, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/amplora.svg"))); });

@@ -2,25 +2,29 @@
 
 #include <QWidget>
 
-namespace toolkit {
-class Services;
-}
+#include <functional>
 
-// The small borderless window shown while the converter window is rebuilt by Clear.
-class reset : public QWidget {
+namespace converter {
+
+// The small borderless window that stands in while Clear rebuilds the converter window. Once
+// it is active (or at the latest once the event loop turns, since a desktop without a window
+// manager may never activate it) it calls `rebuild` and closes.
+class ResetWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit reset(toolkit::Services& services);
+    explicit ResetWindow(std::function<void()> rebuild);
 
     // Shows the window centred on the area the converter window occupied.
-    void showCentredOn(const QRect& ownerGeometry);
+    void showCentredOn(const QRect& area);
 
 protected:
     bool event(QEvent* e) override;
 
 private:
-    void Form_Activate();
+    void rebuildOnce();
 
-    toolkit::Services& services;
-    bool done = false;
+    std::function<void()> rebuild_;
+    bool done_ = false;
 };
+
+} // namespace converter

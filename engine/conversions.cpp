@@ -1,10 +1,6 @@
 #include "engine/conversions.h"
 
-#include "engine/decibels.h"
 #include "engine/factors.h"
-#include "engine/sigdig.h"
-
-#include <utility>
 
 namespace engine {
 namespace {
@@ -13,75 +9,59 @@ namespace {
 constexpr double kAccelToVel = 61.44;
 // displacement (mils pk-pk) = kAccelToDisp x acceleration x 1.414 / f^2 x 1000
 constexpr double kAccelToDisp = 19.57;
-// acceleration (g) = kDispToAccel x f^2 x displacement / 1000 x 0.707; not the exact inverse
+// acceleration (g) = kDispToAccel x f^2 x displacement / 1000 x 0.707
 constexpr double kDispToAccel = 0.0511;
 
 } // namespace
 
-Conversions::Conversions(const AmplitudeBoxes& boxes, std::function<bool()> usSelected)
-    : boxes_(boxes), usSelected_(std::move(usSelected)) {}
-
-// Without a selection to ask, the US pair (the start-up choice) is in force.
-void Conversions::refreshReferences() {
-    const DbReferences references = referencesFor(!usSelected_ || usSelected_());
-    accelRefG = references.accelRefG;
-    velRefMps = references.velRefMps;
+Levels accelerationLevels(double g, DbReferences references) {
+    Levels out;
+    out.set(Unit::AdB, accelToDb(g, references.accelRefG));
+    out.set(Unit::AccGrms, g);
+    out.set(Unit::AccGpk, g * kPeakOverRms);
+    return out;
 }
 
-void Conversions::show(double level, toolkit::TextBox& box) {
-    sigdig(level, box);
+Levels velocityLevels(double v, DbReferences references) {
+    Levels out;
+    out.set(Unit::VelIPSrms, v);
+    out.set(Unit::VelIPSpk, v / kRmsOverPeak);
+    out.set(Unit::VdB, velToDb(v, references.velRefMps));
+    out.set(Unit::VelMMSrms, v * kMmPerInch);
+    out.set(Unit::VelMMSpk, (v * kMmPerInch) * kPeakOverRms);
+    return out;
 }
 
-void Conversions::accel(double g) {
-    refreshReferences();
-    show(accelToDb(g, accelRefG), boxes_.txtAdB);
-    show(g, boxes_.txtAccGrms);
-    show(g * kPeakOverRms, boxes_.txtAccGpk);
+Levels displacementLevels(double d) {
+    Levels out;
+    out.set(Unit::DispMILSpp, d);
+    out.set(Unit::DispMMpk, (d * kMmPerInch) / kMilsPerInch);
+    return out;
 }
 
-void Conversions::Vel(double v) {
-    refreshReferences();
-    show(v, boxes_.txtVelIPSrms);
-    show(v / kRmsOverPeak, boxes_.txtVelIPSpk);
-    show(velToDb(v, velRefMps), boxes_.txtVdB);
-    show(v * kMmPerInch, boxes_.txtVelMMSrms);
-    show((v * kMmPerInch) * kPeakOverRms, boxes_.txtVelMMSpk);
+// A frequency of 0 gives levels that are not finite; the display leaves their boxes empty.
+Levels velocityFromAcceleration(double g, double hz, DbReferences references) {
+    const double v = (kAccelToVel * g) / hz;
+    Levels out;
+    out.set(Unit::VelIPSrms, v);
+    out.set(Unit::VelIPSpk, v * kPeakOverRms);
+    out.set(Unit::VdB, velToDb(v, references.velRefMps));
+    out.set(Unit::VelMMSrms, v * kMmPerInch);
+    out.set(Unit::VelMMSpk, (v * kMmPerInch) * kPeakOverRms);
+    return out;
 }
 
-void Conversions::disp(double d) {
-    show(d, boxes_.txtDispMILSpp);
-    show((d * kMmPerInch) / kMilsPerInch, boxes_.txtDispMMpk);
+Levels displacementFromAcceleration(double g, double hz) {
+    return displacementLevels(((((kAccelToDisp * g) * kPeakOverRms) / hz) / hz) * kMilsPerInch);
 }
 
-// A frequency of 0 gives an infinite or undefined level; it is handed back as it is and
-// the boxes it reaches are left empty by sigdig.
-void Conversions::acc2vel(double g, double Hz, double& v) {
-    const double velocity = (kAccelToVel * g) / Hz;
-    v = velocity;
-    refreshReferences();
-    show(velocity, boxes_.txtVelIPSrms);
-    // Unlike Vel(), which divides by 0.707.
-    show(velocity * kPeakOverRms, boxes_.txtVelIPSpk);
-    show(velToDb(velocity, velRefMps), boxes_.txtVdB);
-    show(velocity * kMmPerInch, boxes_.txtVelMMSrms);
-    show((velocity * kMmPerInch) * kPeakOverRms, boxes_.txtVelMMSpk);
+Levels accelerationFromVelocity(double v, double hz, DbReferences references) {
+    return accelerationLevels((v * hz) / kAccelToVel, references);
 }
 
-void Conversions::acc2disp(double g, double Hz) {
-    const double d = ((((kAccelToDisp * g) * kPeakOverRms) / Hz) / Hz) * kMilsPerInch;
-    disp(d);
-}
-
-void Conversions::Vel2Acc(double v, double Hz, double& g) {
-    const double acceleration = (v * Hz) / kAccelToVel;
-    g = acceleration;
-    accel(acceleration);
-}
-
-void Conversions::disp2acc(double d, double Hz, double& g) {
-    const double acceleration = ((((kDispToAccel * Hz) * Hz) * d) / kMilsPerInch) * kRmsOverPeak;
-    g = acceleration;
-    accel(acceleration);
+Levels accelerationFromDisplacement(double d, double hz, DbReferences references) {
+    const double g = ((((kDispToAccel * hz) * hz) * d) / kMilsPerInch) * kRmsOverPeak;
+    return accelerationLevels(g, references);
 }
 
 } // namespace engine

@@ -1,58 +1,25 @@
 #pragma once
 
-#include <functional>
+#include "engine/decibels.h"
+#include "engine/levels.h"
 
-namespace toolkit {
-class TextBox;
-}
-
+// The conversion routines. Levels come in and go out in the base unit of their quantity
+// (g rms, in/sec rms, mils pk-pk), frequencies in Hz; each expression is evaluated in the
+// order it is written, with the factors as literals, so that every result is the same double
+// the window has always shown.
 namespace engine {
 
-// The ten amplitude boxes of the converter window.
-struct AmplitudeBoxes {
-    toolkit::TextBox& txtAccGrms;
-    toolkit::TextBox& txtAccGpk;
-    toolkit::TextBox& txtAdB;
-    toolkit::TextBox& txtVelIPSrms;
-    toolkit::TextBox& txtVelIPSpk;
-    toolkit::TextBox& txtVelMMSrms;
-    toolkit::TextBox& txtVelMMSpk;
-    toolkit::TextBox& txtVdB;
-    toolkit::TextBox& txtDispMILSpp;
-    toolkit::TextBox& txtDispMMpk;
-};
+// One level in every unit of its own quantity.
+Levels accelerationLevels(double g, DbReferences references);
+Levels velocityLevels(double v, DbReferences references); // in/sec peak is rms / 0.707
+Levels displacementLevels(double d);
 
-// The conversion routines of the converter window. Levels are in the base unit of their
-// quantity (g rms, in/sec rms, mils pk-pk); every box is written through sigdig.
-class Conversions {
-public:
-    // `usSelected` reports whether the US decibel reference is the one selected.
-    Conversions(const AmplitudeBoxes& boxes, std::function<bool()> usSelected);
-    virtual ~Conversions() = default;
-
-    // Sets accelRefG and velRefMps from the reference selection.
-    void refreshReferences();
-
-    void accel(double g);
-    void Vel(double v);
-    void disp(double d);
-
-    void acc2vel(double g, double Hz, double& v);
-    void acc2disp(double g, double Hz);
-    void Vel2Acc(double v, double Hz, double& g);
-    void disp2acc(double d, double Hz, double& g);
-
-    // Window-level decibel references; 0 until the first refresh.
-    float accelRefG = 0;
-    float velRefMps = 0;
-
-protected:
-    // Every level reaches its box through here (sigdig); tests observe the raw values.
-    virtual void show(double level, toolkit::TextBox& box);
-
-private:
-    AmplitudeBoxes boxes_;
-    std::function<bool()> usSelected_;
-};
+// Another quantity at a frequency; the produced quantity's base level is the result's
+// base-unit entry.
+Levels velocityFromAcceleration(double g, double hz, DbReferences references); // peak: x 1.414
+Levels displacementFromAcceleration(double g, double hz);
+Levels accelerationFromVelocity(double v, double hz, DbReferences references);
+// Not the exact inverse of displacementFromAcceleration: the round trip gives 0.999725 times.
+Levels accelerationFromDisplacement(double d, double hz, DbReferences references);
 
 } // namespace engine

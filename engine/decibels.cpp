@@ -18,16 +18,14 @@ constexpr double kTen = 10;
 
 } // namespace
 
-// A level of zero or below has no logarithm: the result is then -inf or NaN, which the
-// display turns into an empty box.
 double log10(double x) {
     const double lnTen = std::log(kTen);
     const double lnX = std::log(x);
     return lnX / lnTen;
 }
 
-DbReferences referencesFor(bool usSelected) {
-    return usSelected ? kUsReferences : kIsoReferences;
+DbReferences referencesFor(Reference reference) {
+    return reference == Reference::US ? kUsReferences : kIsoReferences;
 }
 
 double accelToDb(double g, float accelRefG) {

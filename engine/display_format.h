@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,16 @@ inline constexpr double kLargestSensibleValue = 1e15;
 
 // The value correctly rounded to 15 significant decimal digits, read back as a double.
 double round15(double value);
+
+// The value in single precision, rounded to nearest as the hardware does; beyond the single
+// range it becomes an infinity of its sign (a plain conversion would be undefined there).
+inline float toSingle(double value) {
+    constexpr double kRoundsToInfinity = 0x1.ffffffp+127; // FLT_MAX and half its last place
+    if (value >= kRoundsToInfinity)
+        return std::numeric_limits<float>::infinity();
+    if (value <= -kRoundsToInfinity)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
 
 } // namespace engine

@@ -1,12 +1,19 @@
 #pragma once
 
-namespace toolkit {
-class TextBox;
-}
+#include <cstddef>
+#include <string_view>
 
 namespace entry {
 
-// Selects the whole text of a box that is receiving the focus.
-void highlight(toolkit::TextBox& textboxname);
+// A selection in a box's text, in bytes of its UTF-8 text; an empty one is the caret.
+struct Selection {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
+
+// What a box selects when it receives the focus: its whole text, so that typing replaces it.
+constexpr Selection highlight(std::string_view text) {
+    return {0, text.size()};
+}
 
 } // namespace entry

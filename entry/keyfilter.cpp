@@ -1,97 +1,109 @@
 #include "entry/keyfilter.h"
 
+#include "entry/key_codes.h"
 #include "entry/numeric_value.h"
-#include "toolkit/prompter.h"
-#include "toolkit/textbox.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstddef>
-#include <string>
 
 namespace entry {
-
 namespace {
 
-constexpr char16_t kBackspace = 8;
-constexpr char16_t kEnter = 13;
-
 constexpr int kBoundDigits = 15;
+constexpr std::size_t kProspectiveBuffer = 64;
 
 bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-void refuseWithMessage(std::int16_t& KeyAscii, const EntryBounds& bounds,
-                       toolkit::Prompter& prompter) {
-    KeyAscii = 0;
-    prompter.MsgBox(rangeMessage(bounds.minval, bounds.maxval), kInputErrorTitle);
-}
-
-void refuseWithBeep(std::int16_t& KeyAscii, toolkit::Prompter& prompter) {
-    KeyAscii = 0;
-    prompter.Beep();
-}
-
-} // namespace
-
-void keyfilter(std::int16_t& KeyAscii, toolkit::TextBox& textboxname, const EntryBounds& bounds,
-               toolkit::Prompter& prompter) {
-    const char16_t key = static_cast<char16_t>(static_cast<std::uint16_t>(KeyAscii));
-    const std::string text = textboxname.Text();
-
-    if (key == kEnter) {
-        if (numericValue(text) < bounds.minval)
-            refuseWithMessage(KeyAscii, bounds, prompter);
-        return;
+// The number the box would hold with `key` in place of the selection.
+double prospectiveValue(std::string_view text, std::size_t selStart, std::size_t selLength,
+                        char key) {
+    const std::string_view before = text.substr(0, selStart);
+    const std::string_view after = text.substr(selStart + selLength);
+    if (before.size() + after.size() < kProspectiveBuffer) {
+        std::array<char, kProspectiveBuffer> buffer;
+        char* end = std::copy(before.begin(), before.end(), buffer.data());
+        *end++ = key;
+        end = std::copy(after.begin(), after.end(), end);
+        return numericValue(std::string_view(buffer.data(), end - buffer.data()));
     }
-
-    // The box reports its selection; keep it inside the text whatever it says.
-    const std::size_t size = text.size();
-    const std::size_t selStart =
-        std::min(static_cast<std::size_t>(std::max(textboxname.SelStart(), 0)), size);
-    const std::size_t selLength =
-        std::min(static_cast<std::size_t>(std::max(textboxname.SelLength(), 0)), size - selStart);
-
-    if (isDigit(key) || key == u'-') {
-        // The key replaces the selection: check the text as it would then read.
-        std::string prospective = text.substr(0, selStart);
-        prospective += static_cast<char>(key);
-        prospective += text.substr(selStart + selLength);
-        double p = numericValue(prospective);
-        // "0" and "0." begin every small fraction; let them through as the lower bound.
-        if (bounds.minval > 0 && bounds.minval < 1 && p == 0)
-            p = bounds.minval;
-        if (p > bounds.maxval || p < bounds.minval)
-            refuseWithMessage(KeyAscii, bounds, prompter);
-    } else if (key == u'.') {
-        if (!bounds.decimal_ok || text.find('.') != std::string::npos)
-            refuseWithBeep(KeyAscii, prompter);
-    } else if (key != kBackspace) {
-        refuseWithBeep(KeyAscii, prompter);
-    }
-
-    // A minus sign only ever leads a text that has none yet.
-    if (key == u'-' &&
-        (!bounds.negative_ok || selStart != 0 || text.find('-') != std::string::npos))
-        refuseWithBeep(KeyAscii, prompter);
+    std::string prospective(before);
+    prospective += key;
+    prospective += after;
+    return numericValue(prospective);
 }
 
 std::string boundText(double bound) {
     std::array<char, 32> buffer{};
     const double magnitude = bound < 0 ? -bound : bound;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                            std::chars_format::general, kBoundDigits);
-    (void)error;
-    std::string digits(buffer.data(), end);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                      std::chars_format::general, kBoundDigits);
+    std::string digits(buffer.data(), result.ptr);
     std::replace(digits.begin(), digits.end(), 'e', 'E');
     return (bound < 0 ? "-" : " ") + digits;
 }
 
-std::string rangeMessage(double minval, double maxval) {
-    return "Entry out of range.  Value must be between " + boundText(minval) + " and " +
-           boundText(maxval);
+} // namespace
+
+KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection selection,
+                     const EntryBounds& bounds) {
+    KeyVerdict verdict{keyAscii};
+    const auto key = static_cast<char16_t>(static_cast<std::uint16_t>(keyAscii));
+    const auto refuse = [&verdict](bool& how) {
+        verdict.code = kRefused;
+        how = true;
+    };
+
+    if (key == kEnter) {
+        if (numericValue(text) < bounds.minval)
+            refuse(verdict.rangeMessage);
+        return verdict;
+    }
+
+    // Whatever the box reports, keep the selection inside its text.
+    const std::size_t selStart = std::min(selection.start, text.size());
+    const std::size_t selLength = std::min(selection.length, text.size() - selStart);
+
+    if (isDigit(key) || key == u'-') {
+        double p = prospectiveValue(text, selStart, selLength, static_cast<char>(key));
+        // "0" and "0." begin every small fraction; let them through as the lower bound.
+        if (bounds.minval > 0 && bounds.minval < 1 && p == 0)
+            p = bounds.minval;
+        if (p > bounds.maxval || p < bounds.minval)
+            refuse(verdict.rangeMessage);
+    } else if (key == u'.') {
+        if (!bounds.decimal_ok || text.find('.') != std::string_view::npos)
+            refuse(verdict.beep);
+    } else if (key != kBackspace) {
+        refuse(verdict.beep);
+    }
+
+    // A minus sign only ever leads a text that has none yet.
+    if (key == u'-' &&
+        (!bounds.negative_ok || selStart != 0 || text.find('-') != std::string_view::npos))
+        refuse(verdict.beep);
+    return verdict;
+}
+
+void filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
+               const EntryBounds& bounds, const Notices& notices) {
+    const KeyVerdict verdict = keyfilter(keyAscii, text, selection, bounds);
+    keyAscii = verdict.code;
+    if (verdict.rangeMessage)
+        tellRange(bounds, notices);
+    if (verdict.beep)
+        notices.beep();
+}
+
+void tellRange(const EntryBounds& bounds, const Notices& notices) {
+    notices.message(rangeMessage(bounds), kInputErrorTitle);
+}
+
+std::string rangeMessage(const EntryBounds& bounds) {
+    return "Entry out of range.  Value must be between " + boundText(bounds.minval) + " and " +
+           boundText(bounds.maxval);
 }
 
 } // namespace entry

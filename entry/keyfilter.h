@@ -1,12 +1,11 @@
 #pragma once
 
+#include "entry/highlight.h"
+#include "entry/notice.h"
+
 #include <cstdint>
 #include <string>
-
-namespace toolkit {
-class TextBox;
-class Prompter;
-} // namespace toolkit
+#include <string_view>
 
 namespace entry {
 
@@ -18,19 +17,28 @@ struct EntryBounds {
     double maxval;
 };
 
-// Decides whether the key with character code KeyAscii may reach the box; refuses it by
-// setting KeyAscii to 0, with a beep or the "Input Error" range message. Never changes the
-// box itself.
-void keyfilter(std::int16_t& KeyAscii, toolkit::TextBox& textboxname, const EntryBounds& bounds,
-               toolkit::Prompter& prompter);
+// The filter's decision on one key: the code to go on with (kRefused when the key must not
+// reach the box) and how the user is told, message first when both.
+struct KeyVerdict {
+    std::int16_t code;
+    bool rangeMessage = false;
+    bool beep = false;
+};
 
-// A bound as the range message writes it: a sign character (blank or "-"), then the
-// general decimal form ("1E-08", "100000").
-std::string boundText(double bound);
+// Decides whether a key may reach a box holding `text` with `selection`: digits, BACKSPACE,
+// ENTER, one decimal point and one leading minus sign where allowed; every digit or minus sign
+// keeps the number within the bounds, and ENTER needs the number at or above the lower bound.
+KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection selection,
+                     const EntryBounds& bounds);
 
-// "Entry out of range.  Value must be between <min> and <max>".
-std::string rangeMessage(double minval, double maxval);
+// keyfilter applied to a key press: refuses the key in place and tells the user why.
+void filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
+               const EntryBounds& bounds, const Notices& notices);
 
-inline constexpr const char* kInputErrorTitle = "Input Error";
+// "Entry out of range.  Value must be between <min> and <max>", each bound written with a
+// sign character (blank or "-") in the general decimal form ("1E-08", "100000").
+std::string rangeMessage(const EntryBounds& bounds);
+// The range message in its box, titled "Input Error".
+void tellRange(const EntryBounds& bounds, const Notices& notices);
 
 } // namespace entry

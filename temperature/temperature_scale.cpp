@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+namespace temperature {
 namespace {
 
 // The axis runs from 150 °C (302 °F) at the top row to -50 °C (-58 °F) at the bottom row, so
@@ -65,3 +66,5 @@ void TemperatureScale::paintEvent(QPaintEvent* e) {
     // The focus frame, drawn as on every picture box.
     PictureBox::paintEvent(e);
 }
+
+} // namespace temperature

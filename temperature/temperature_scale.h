@@ -1,6 +1,8 @@
 #pragma once
 
-#include "toolkit/picturebox.h"
+#include "toolkit/picture_box.h"
+
+namespace temperature {
 
 // The temperature window's picture: one vertical line with degrees Fahrenheit from 300 down
 // to -50 on its left and degrees Celsius from 150 down to -50 on its right, a mark every 25
@@ -22,3 +24,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
 };
+
+} // namespace temperature

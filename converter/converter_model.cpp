@@ -1,0 +1,193 @@
+#include "converter/converter_model.h"
+
+#include "engine/conversion_chain.h"
+#include "engine/display_format.h"
+#include "engine/level_text.h"
+#include "entry/key_codes.h"
+#include "entry/keyfilter.h"
+#include "entry/numeric_value.h"
+
+namespace converter {
+namespace {
+
+using engine::Quantity;
+
+constexpr const char* kNoFrequencyText = "Please enter the frequency first";
+constexpr const char* kNoFrequencyTitle = "Sorry...";
+
+constexpr std::string_view kHzPattern = "####0.0#";
+constexpr std::string_view kCpmPattern = "#####0.0#";
+constexpr double kSecondsPerMinute = 60;
+constexpr float kSecondsPerMinuteSingle = 60.0f;
+
+// The lowest frequency the frequency boxes can produce: 1 CPM.
+constexpr double kLowestHz = 1.0 / kSecondsPerMinute;
+
+// The smallest level a box shows (eleven decimals): a base box below it holds something the
+// model did not write there.
+constexpr double kSmallestShownLevel = 0.00000000001;
+
+constexpr bool isLevel(Box box) {
+    return !isFrequency(box);
+}
+constexpr engine::Unit unitOf(Box box) {
+    return *describe(box).unit;
+}
+
+} // namespace
+
+ConverterModel::ConverterModel(entry::NoticeSink notices) : notices_(std::move(notices)) {
+    for (const BoxDescription& d : kBoxes)
+        setEnabled(d.box, !d.unit);
+}
+
+void ConverterModel::selectReference(engine::Reference reference) {
+    if (!referenceLocked_)
+        reference_ = reference;
+}
+
+// Every key that starts a new entry in a level box makes the other levels stale.
+void ConverterModel::keyDown(Box box) {
+    if (!isLevel(box))
+        return;
+    if (peakHz_ == 0)
+        notices_.message(kNoFrequencyText, kNoFrequencyTitle);
+    for (const BoxDescription& d : kBoxes) {
+        if (d.box == box)
+            continue;
+        if (d.unit)
+            write(d.box, {});
+        setEnabled(d.box, false);
+    }
+}
+
+void ConverterModel::keyPress(Box box, std::int16_t& keyAscii, entry::Selection selection) {
+    if (isFrequency(box))
+        frequencyKeyPress(box, keyAscii, selection);
+    else
+        levelKeyPress(box, keyAscii, selection);
+}
+
+void ConverterModel::edited(Box box, std::string text) {
+    fields_.edited(indexOf(box), std::move(text));
+}
+
+void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
+                                       entry::Selection selection) {
+    entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_);
+    const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
+    write(other, {});
+    referenceLocked_ = true;
+    emptyFrequencyDependents();
+    for (const BoxDescription& d : kBoxes)
+        if (d.unit)
+            setEnabled(d.box, false);
+    setEnabled(other, false);
+
+    if (keyAscii != entry::kEnter)
+        return;
+    keyAscii = entry::kRefused;
+    const double value = entry::numericValue(text(box));
+    // Pasted text never passed the keystroke checks: hold it to the same upper bound.
+    if (value > describe(box).bounds.maxval) {
+        entry::tellRange(describe(box).bounds, notices_);
+        return;
+    }
+    peakHz_ = engine::toSingle(box == Box::Cpm ? engine::round15(value / kSecondsPerMinute) : value);
+    write(Box::Hz, engine::formatPattern(peakHz_, kHzPattern));
+    const float perMinute = peakHz_ * kSecondsPerMinuteSingle;
+    write(Box::Cpm, engine::formatPattern(perMinute, kCpmPattern));
+    for (const BoxDescription& d : kBoxes)
+        if (d.unit)
+            setEnabled(d.box, true);
+    setEnabled(other, true);
+    recomputeForFrequency();
+}
+
+// While the frequency is typed, the levels derived from the entered quantity are stale.
+void ConverterModel::emptyFrequencyDependents() {
+    if (!enteredQuantity_)
+        return;
+    for (engine::Unit unit : engine::kAllUnits)
+        if (engine::quantityOf(unit) != *enteredQuantity_)
+            write(boxOf(unit), {});
+}
+
+// The other two quantities again at the new frequency, from the base box of the quantity
+// entered last. A base box whose text would not convert into sensible numbers (changed by a
+// paste or a mouse cut, which no key checks) is reported instead.
+void ConverterModel::recomputeForFrequency() {
+    if (!enteredQuantity_)
+        return;
+    const Box base = boxOf(engine::baseUnitOf(*enteredQuantity_));
+    const double level = entry::numericValue(text(base));
+    const engine::Levels derived =
+        engine::derivedLevels(*enteredQuantity_, level, peakHz_, references());
+    engine::Levels all = engine::ownLevels(*enteredQuantity_, level, references());
+    all += derived;
+    if (!(level >= kSmallestShownLevel && engine::allShowable(all))) {
+        entry::tellRange(describe(base).bounds, notices_);
+        return;
+    }
+    writeLevels(derived);
+}
+
+void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection) {
+    entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_);
+    if (keyAscii != entry::kEnter)
+        return;
+    keyAscii = entry::kRefused;
+    const engine::Unit unit = unitOf(box);
+    const Quantity quantity = engine::quantityOf(unit);
+    const double base =
+        engine::toBaseUnit(unit, entry::numericValue(text(box)), references());
+    if (!frequencyUsable() || !convertsSensibly(quantity, base, describe(box).bounds))
+        return;
+    enteredQuantity_ = quantity;
+    enableAll();
+    writeLevels(engine::ownLevels(quantity, base, references()));
+    peakHz_ = engine::toSingle(entry::numericValue(text(Box::Hz)));
+    writeLevels(engine::derivedLevels(quantity, base, peakHz_, references()));
+}
+
+// A frequency box emptied or changed without a key (DELETE, a mouse cut, a paste) is checked
+// at a level's ENTER: conversion needs a frequency the frequency boxes could have produced.
+// Without one the user is told, and every box stays open so the frequency can be put right.
+bool ConverterModel::frequencyUsable() {
+    const float hz = engine::toSingle(entry::numericValue(text(Box::Hz)));
+    if (hz == 0) {
+        notices_.message(kNoFrequencyText, kNoFrequencyTitle);
+        enableAll();
+        return false;
+    }
+    if (!(hz >= kLowestHz && hz <= kHzBounds.maxval)) {
+        entry::tellRange(kHzBounds, notices_);
+        enableAll();
+        return false;
+    }
+    return true;
+}
+
+// A level that arrived without key checks (a paste, or one of the window's own results
+// entered again) is converted only where every box would show a sensible number.
+bool ConverterModel::convertsSensibly(Quantity quantity, double base,
+                                      const entry::EntryBounds& bounds) {
+    const float hz = engine::toSingle(entry::numericValue(text(Box::Hz)));
+    if (engine::allShowable(engine::allLevels(quantity, base, hz, references())))
+        return true;
+    entry::tellRange(bounds, notices_);
+    return false;
+}
+
+void ConverterModel::writeLevels(const engine::Levels& levels) {
+    for (engine::Unit unit : engine::kAllUnits)
+        if (levels.has(unit))
+            write(boxOf(unit), engine::levelText(levels[unit]));
+}
+
+void ConverterModel::enableAll() {
+    for (const BoxDescription& d : kBoxes)
+        setEnabled(d.box, true);
+}
+
+} // namespace converter

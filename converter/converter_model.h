@@ -1,0 +1,77 @@
+#pragma once
+
+#include "converter/boxes.h"
+#include "engine/decibels.h"
+#include "engine/levels.h"
+#include "entry/field_set.h"
+#include "entry/highlight.h"
+#include "entry/notice.h"
+
+#include <bitset>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace converter {
+
+// Everything the converter window knows and decides, without the window: the twelve box
+// texts and enabled states, the decibel reference and its lock, the quantity entered last and
+// the frequency. The window hands it keys and edits and shows what it answers; a command line
+// or a test can drive it the same way and gets the same digits.
+//
+// The states: no frequency (only the frequency boxes open) -> frequency being typed (the
+// reference locked, the levels that depend on it emptied, the level boxes closed) -> ENTER:
+// ready (every box open, levels recomputed at the new frequency) -> a level being typed (the
+// other levels emptied, every other box closed) -> ENTER: ready, all levels converted.
+class ConverterModel {
+public:
+    explicit ConverterModel(entry::NoticeSink notices = {});
+
+    // The reference can change until the first key in a frequency box locks it.
+    void selectReference(engine::Reference reference);
+
+    // A key that can change the box's text went down. In a level box it starts a new entry:
+    // the other levels are stale from now on.
+    void keyDown(Box box);
+
+    // A key press with its character code; the model may refuse it (kRefused) or take it
+    // (ENTER: the conversion). `selection` is the box's selection at that moment.
+    void keyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
+
+    // The user changed a box's text by editing it (a typed key the model let through, a paste,
+    // a cut): the model reads it from now on.
+    void edited(Box box, std::string text);
+
+    const std::string& text(Box box) const { return fields_.text(indexOf(box)); }
+    bool enabled(Box box) const { return fields_.enabled(indexOf(box)); }
+    engine::Reference reference() const { return reference_; }
+    bool referenceLocked() const { return referenceLocked_; }
+    std::optional<engine::Quantity> enteredQuantity() const { return enteredQuantity_; }
+    float peakHz() const { return peakHz_; }
+
+    // The boxes whose texts the model wrote since the last call.
+    std::bitset<kBoxCount> takeWritten() { return fields_.takeWritten(); }
+
+private:
+    void frequencyKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
+    void levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
+    void emptyFrequencyDependents();
+    void recomputeForFrequency();
+    bool frequencyUsable();
+    bool convertsSensibly(engine::Quantity quantity, double base, const entry::EntryBounds& bounds);
+
+    void write(Box box, std::string text) { fields_.write(indexOf(box), std::move(text)); }
+    void writeLevels(const engine::Levels& levels);
+    void setEnabled(Box box, bool enabled) { fields_.setEnabled(indexOf(box), enabled); }
+    void enableAll();
+    engine::DbReferences references() const { return engine::referencesFor(reference_); }
+
+    entry::FieldSet<kBoxCount> fields_;
+    entry::Notices notices_;
+    engine::Reference reference_ = engine::Reference::US;
+    bool referenceLocked_ = false;
+    std::optional<engine::Quantity> enteredQuantity_;
+    float peakHz_ = 0; // the frequency in Hz, single precision; 0 until one is entered
+};
+
+} // namespace converter

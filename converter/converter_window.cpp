@@ -1,0 +1,200 @@
+#include "converter/converter_window.h"
+
+#include "info/about_dialog.h"
+#include "info/help_window.h"
+#include "info/maker.h"
+#include "info/tutorial_window.h"
+#include "temperature/temperature_window.h"
+#include "toolkit/desktop_services.h"
+#include "toolkit/entry_box.h"
+#include "toolkit/layout_line.h"
+#include "toolkit/layout_metrics.h"
+#include "ui_converter_window.h"
+
+#include <QFocusEvent>
+#include <QLayout>
+
+namespace converter {
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Modal: the converter waits until the window is closed.
+template <class Window> void showModal(toolkit::DesktopServices& services, QWidget* owner) {
+    Window window(services, owner);
+    window.exec();
+}
+
+} // namespace
+
+ConverterWindow::ConverterWindow(toolkit::DesktopServices& services, Commands commands)
+    : ui_(std::make_unique<Ui::ConverterWindow>()), services_(services),
+      commands_(std::move(commands)),
+      model_([this](const entry::Notice& notice) { tell(notice); }) {
+    ui_->setupUi(this);
+    ui_->centralwidget->setFixedSize(toolkit::twips(10380), toolkit::twips(7560));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    applyLook();
+    bindBoxes();
+    bindCommands();
+    render();
+    boxes_[indexOf(Box::Hz)]->setFocus();
+}
+
+ConverterWindow::~ConverterWindow() = default;
+
+void ConverterWindow::bindBoxes() {
+    for (const BoxDescription& d : kBoxes) {
+        auto* box = findChild<toolkit::EntryBox*>(qtext(d.objectName));
+        auto* caption = findChild<QLabel*>(qtext(d.captionLabel));
+        boxes_[indexOf(d.box)] = box;
+        box->setAccessibleName(qtext(d.accessibleName));
+        caption->setText(qtext(d.caption));
+        if (!d.isoCaptionLabel.empty())
+            findChild<QLabel*>(qtext(d.isoCaptionLabel))->setText(qtext(d.isoCaption));
+
+        const Box id = d.box;
+        box->onKeyDown = [this, id] {
+            model_.keyDown(id);
+            render();
+        };
+        box->onKeyPress = [this, id, box](std::int16_t& keyAscii) {
+            model_.keyPress(id, keyAscii, box->selection());
+            render();
+        };
+        box->onEdited = [this, id](std::string text) { model_.edited(id, std::move(text)); };
+        box->onGotFocus = [box] { box->select(entry::highlight(box->text().toStdString())); };
+    }
+    connect(ui_->OptdBUS, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            model_.selectReference(engine::Reference::US);
+    });
+    connect(ui_->OptdBISO, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            model_.selectReference(engine::Reference::ISO);
+    });
+    ui_->OptdBUS->installEventFilter(this);
+    ui_->OptdBISO->installEventFilter(this);
+}
+
+void ConverterWindow::bindCommands() {
+    connect(ui_->Command1, &QPushButton::clicked, this, &ConverterWindow::exitProgram);
+    connect(ui_->menu11, &QAction::triggered, this, &ConverterWindow::exitProgram);
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] {
+        if (commands_.clearAll)
+            commands_.clearAll(*this);
+    });
+    connect(ui_->menu12, &QAction::triggered, this, &ConverterWindow::printWindow);
+    connect(ui_->mnu4, &QAction::triggered, this,
+            [this] { showModal<temperature::TemperatureWindow>(services_, this); });
+    connect(ui_->menu21, &QAction::triggered, this,
+            [this] { showModal<info::HelpWindow>(services_, this); });
+    connect(ui_->menu23, &QAction::triggered, this,
+            [this] { showModal<info::TutorialWindow>(services_, this); });
+    connect(ui_->menu22, &QAction::triggered, this,
+            [this] { showModal<info::AboutDialog>(services_, this); });
+    connect(ui_->mnu81, &QAction::triggered, this, [this] {
+        if (commands_.openContactWindow)
+            commands_.openContactWindow(*this);
+    });
+    connect(ui_->Picture1, &toolkit::PictureBox::clicked, this, &ConverterWindow::openWebSite);
+}
+
+// The model's state into the widgets: the texts it wrote, every enabled state, the reference.
+void ConverterWindow::render() {
+    const std::bitset<kBoxCount> written = model_.takeWritten();
+    for (const BoxDescription& d : kBoxes) {
+        toolkit::EntryBox* box = boxes_[indexOf(d.box)];
+        if (written.test(indexOf(d.box)))
+            box->showText(model_.text(d.box));
+        box->setEnabled(model_.enabled(d.box));
+    }
+    ui_->Frame1->setEnabled(!model_.referenceLocked());
+    const auto quantity = model_.enteredQuantity();
+    ui_->optACC->setChecked(quantity == engine::Quantity::Acceleration);
+    ui_->optVel->setChecked(quantity == engine::Quantity::Velocity);
+    ui_->optDisp->setChecked(quantity == engine::Quantity::Displacement);
+}
+
+// A message box shows the window as the model has it at that moment.
+void ConverterWindow::tell(const entry::Notice& notice) {
+    render();
+    services_.tell(notice);
+}
+
+// The captions follow the reference button that receives the focus.
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Reactivating the window is not a move of the focus onto the button.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == ui_->OptdBUS)
+                showCaptions(engine::Reference::US);
+            else if (watched == ui_->OptdBISO)
+                showCaptions(engine::Reference::ISO);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ConverterWindow::showCaptions(engine::Reference reference) {
+    const bool us = reference == engine::Reference::US;
+    for (Box box : {Box::AdB, Box::VdB}) {
+        findChild<QLabel*>(qtext(describe(box).captionLabel))->setVisible(us);
+        findChild<QLabel*>(qtext(describe(box).isoCaptionLabel))->setVisible(!us);
+    }
+}
+
+void ConverterWindow::exitProgram() {
+    if (commands_.exitProgram)
+        commands_.exitProgram();
+    else
+        close();
+}
+
+void ConverterWindow::printWindow() {
+    services_.printWindow(*this);
+}
+
+void ConverterWindow::openWebSite() {
+    services_.openAddress(info::kWebAddress);
+}
+
+void ConverterWindow::applyLook() {
+    using toolkit::setFontPoints;
+    setFontPoints(*ui_->Label1, 13.5);
+    setFontPoints(*ui_->Label4, 13.5);
+    setFontPoints(*ui_->Label21, 12, true);
+    setFontPoints(*ui_->Label22, 8.25);
+    setFontPoints(*ui_->Command1, 12);
+    setFontPoints(*ui_->Command2, 12);
+    // The instructions filled their frame to the last line in the original font; the
+    // substitute wraps into one line more: a pixel less and the frame's last free pixels keep
+    // all of them in view.
+    QFont smaller = ui_->Label24->font();
+    smaller.setPixelSize(toolkit::pointsToPixels(9.75) - 1);
+    ui_->Label24->setFont(smaller);
+    ui_->Label24->resize(ui_->Label24->width(), ui_->Frame3->height() - ui_->Label24->y() - 1);
+
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    for (QLabel* label :
+         {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label23})
+        label->setPalette(blue);
+    for (QLabel* label :
+         {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label24})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
+    toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
+    toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
+
+    ui_->Label23->setText(QString::fromUtf8(info::kWebAddress));
+    ui_->Picture1->setToolTip(QString::fromUtf8(info::kLogoTooltip));
+    ui_->Picture1->setAccessibleName(QStringLiteral("Logo"));
+    ui_->Picture2->setAccessibleName(QStringLiteral("Relationships"));
+}
+
+} // namespace converter

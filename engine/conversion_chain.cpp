@@ -1,0 +1,81 @@
+#include "engine/conversion_chain.h"
+
+#include "engine/conversions.h"
+#include "engine/display_format.h"
+#include "engine/factors.h"
+
+#include <cmath>
+
+namespace engine {
+
+// The inverses of the factors with which the boxes are filled from the base unit.
+double toBaseUnit(Unit unit, double typed, DbReferences references) {
+    switch (unit) {
+    case Unit::AccGpk:
+        return typed / kPeakOverRms;
+    case Unit::VelIPSpk:
+        return typed * kRmsOverPeak;
+    case Unit::VelMMSrms:
+        return typed / kMmPerInch;
+    case Unit::VelMMSpk:
+        return typed / kMmPeakPerInchRms;
+    case Unit::DispMMpk:
+        return (typed / kMmPerInch) * kMilsPerInch;
+    case Unit::AdB:
+        return dbToAccel(typed, references.accelRefG);
+    case Unit::VdB:
+        return dbToVel(typed, references.velRefMps);
+    default:
+        return typed;
+    }
+}
+
+Levels ownLevels(Quantity quantity, double base, DbReferences references) {
+    switch (quantity) {
+    case Quantity::Acceleration:
+        return accelerationLevels(base, references);
+    case Quantity::Velocity:
+        return velocityLevels(base, references);
+    default:
+        return displacementLevels(base);
+    }
+}
+
+Levels derivedLevels(Quantity quantity, double base, double hz, DbReferences references) {
+    Levels out;
+    switch (quantity) {
+    case Quantity::Acceleration:
+        out = velocityFromAcceleration(base, hz, references);
+        out += displacementFromAcceleration(base, hz);
+        break;
+    case Quantity::Velocity:
+        out = accelerationFromVelocity(base, hz, references);
+        out += displacementFromAcceleration(out[Unit::AccGrms], hz);
+        break;
+    case Quantity::Displacement:
+        out = accelerationFromDisplacement(base, hz, references);
+        out += velocityFromAcceleration(out[Unit::AccGrms], hz, references);
+        break;
+    }
+    return out;
+}
+
+Levels allLevels(Quantity quantity, double base, double hz, DbReferences references) {
+    Levels out = ownLevels(quantity, base, references);
+    out += derivedLevels(quantity, base, hz, references);
+    return out;
+}
+
+// Beyond 1E+15 a shown number's further digits would be invented zeros.
+bool showable(double level) {
+    return std::isfinite(level) && std::fabs(round15(level)) <= kLargestSensibleValue;
+}
+
+bool allShowable(const Levels& levels) {
+    for (Unit unit : kAllUnits)
+        if (levels.has(unit) && !showable(levels[unit]))
+            return false;
+    return true;
+}
+
+} // namespace engine

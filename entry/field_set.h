@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <string>
+
+namespace entry {
+
+// The texts and enabled states of a window's entry boxes as its model keeps them. Every text
+// the model writes is marked, so that the window puts exactly those into its boxes (writing a
+// box also moves its caret to the start, even when the text stays the same).
+template <std::size_t N> class FieldSet {
+public:
+    const std::string& text(std::size_t i) const { return texts_[i]; }
+    bool enabled(std::size_t i) const { return enabled_[i]; }
+
+    void write(std::size_t i, std::string text) {
+        texts_[i] = std::move(text);
+        written_.set(i);
+    }
+    // The user changed the box's text by editing it: nothing to write back.
+    void edited(std::size_t i, std::string text) { texts_[i] = std::move(text); }
+    void setEnabled(std::size_t i, bool enabled) { enabled_[i] = enabled; }
+
+    // The boxes written since the last call.
+    std::bitset<N> takeWritten() {
+        const std::bitset<N> written = written_;
+        written_.reset();
+        return written;
+    }
+
+private:
+    std::array<std::string, N> texts_{};
+    std::array<bool, N> enabled_ = filled(true);
+    std::bitset<N> written_{};
+
+    static constexpr std::array<bool, N> filled(bool value) {
+        std::array<bool, N> out{};
+        out.fill(value);
+        return out;
+    }
+};
+
+} // namespace entry

@@ -1,0 +1,65 @@
+#include "info/contact_window.h"
+
+#include "info/maker.h"
+#include "toolkit/desktop_services.h"
+#include "toolkit/layout_line.h"
+#include "toolkit/layout_metrics.h"
+#include "ui_contact_window.h"
+
+#include <QMouseEvent>
+
+namespace info {
+
+ContactWindow::ContactWindow(toolkit::DesktopServices& services, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::ContactWindow>()), services_(services) {
+    ui_->setupUi(this);
+    ui_->Label1->setText(QString::fromUtf8(kMakerName));
+    ui_->Label2->setText(QString::fromUtf8(kStreet));
+    ui_->Label3->setText(QString::fromUtf8(kCityLine));
+    ui_->Label6->setText(QStringLiteral("Phone: ") + QString::fromUtf8(kPhone));
+    ui_->Label5->setText(QStringLiteral("Toll Free: ") + QString::fromUtf8(kTollFree));
+    ui_->Label4->setText(QStringLiteral("Fax: ") + QString::fromUtf8(kFax));
+    ui_->Label7->setText(QStringLiteral("Customer Service: ") + QString::fromUtf8(kServiceEmail));
+    ui_->Label8->setText(QString::fromUtf8(kWebAddress));
+    applyLook();
+
+    ui_->Label8->installEventFilter(this);
+    connect(ui_->Command1, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { services_.printWindow(*this); });
+    ui_->Command1->setFocus();
+}
+
+ContactWindow::~ContactWindow() = default;
+
+void ContactWindow::applyLook() {
+    // The page is paper-white: the desktop's colour for the inside of text boxes.
+    QPalette page = palette();
+    page.setColor(QPalette::Window, page.color(QPalette::Base));
+    setPalette(page);
+    setAutoFillBackground(true);
+
+    using toolkit::setFontPoints;
+    for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label6, ui_->Label5,
+                          ui_->Label4, ui_->Label7, ui_->Label8})
+        setFontPoints(*label, 13.5);
+    setFontPoints(*ui_->Command1, 9.75);
+    setFontPoints(*ui_->Command2, 9.75);
+
+    QPalette link = ui_->Label8->palette();
+    link.setColor(QPalette::WindowText, Qt::blue);
+    ui_->Label8->setPalette(link);
+    toolkit::placeLine(*ui_->Line1, 4680, 5040, 7320, 5040, 3, Qt::blue);
+}
+
+// A click on the web address opens it.
+bool ContactWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->Label8 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            ui_->Label8->rect().contains(mouse->position().toPoint()))
+            services_.openAddress(kWebAddress);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace info

@@ -1,0 +1,65 @@
+#include "temperature/temperature_window.h"
+
+#include "toolkit/desktop_services.h"
+#include "toolkit/entry_box.h"
+#include "toolkit/layout_metrics.h"
+#include "ui_temperature_window.h"
+
+namespace temperature {
+
+TemperatureWindow::TemperatureWindow(toolkit::DesktopServices& services, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TemperatureWindow>()), services_(services),
+      model_([this](const entry::Notice& notice) {
+          render();
+          services_.tell(notice);
+      }) {
+    ui_->setupUi(this);
+    applyLook();
+    bind(*ui_->degF, Scale::Fahrenheit);
+    bind(*ui_->degC, Scale::Celsius);
+    connect(ui_->Command1, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { services_.printWindow(*this); });
+    const QChar degree(0x00B0);
+    ui_->lblF->setText(degree + QLatin1Char('F'));
+    ui_->lblC->setText(degree + QLatin1Char('C'));
+    ui_->degF->setFocus();
+}
+
+TemperatureWindow::~TemperatureWindow() = default;
+
+void TemperatureWindow::bind(toolkit::EntryBox& box, Scale scale) {
+    box.onGotFocus = [&box] { box.select(entry::highlight(box.text().toStdString())); };
+    box.onKeyPress = [this, &box, scale](std::int16_t& keyAscii) {
+        model_.keyPress(scale, keyAscii, box.selection());
+        render();
+    };
+    box.onLostFocus = [this, scale] {
+        model_.leave(scale);
+        render();
+    };
+    box.onEdited = [this, scale](std::string text) { model_.edited(scale, std::move(text)); };
+}
+
+void TemperatureWindow::render() {
+    const std::bitset<2> written = model_.takeWritten();
+    if (written.test(static_cast<std::size_t>(Scale::Fahrenheit)))
+        ui_->degF->showText(model_.text(Scale::Fahrenheit));
+    if (written.test(static_cast<std::size_t>(Scale::Celsius)))
+        ui_->degC->showText(model_.text(Scale::Celsius));
+}
+
+void TemperatureWindow::applyLook() {
+    using toolkit::setFontPoints;
+    setFontPoints(*ui_->degF, 12);
+    setFontPoints(*ui_->degC, 12);
+    setFontPoints(*ui_->lblF, 24);
+    setFontPoints(*ui_->lblC, 24);
+    setFontPoints(*ui_->Label2, 18);
+    setFontPoints(*ui_->Label1, 9.75);
+    setFontPoints(*ui_->Command1, 9.75);
+    setFontPoints(*ui_->Command2, 9.75);
+    ui_->degF->setAccessibleName(QStringLiteral("Degrees Fahrenheit"));
+    ui_->degC->setAccessibleName(QStringLiteral("Degrees Celsius"));
+}
+
+} // namespace temperature

@@ -1,0 +1,167 @@
+#include "toolkit/entry_box.h"
+
+#include "entry/key_codes.h"
+
+#include <QFocusEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace toolkit {
+
+namespace {
+
+// TextBox positions count UTF-8 bytes; QLineEdit counts UTF-16 units.
+int utf8Length(QStringView s) {
+    return static_cast<int>(s.toUtf8().size());
+}
+
+int unitsForBytes(const QString& s, std::size_t bytes) {
+    int units = 0;
+    std::size_t used = 0;
+    while (units < s.size() && used < bytes) {
+        const int step = s.at(units).isHighSurrogate() && units + 1 < s.size() ? 2 : 1;
+        used += static_cast<std::size_t>(utf8Length(QStringView(s).mid(units, step)));
+        units += step;
+    }
+    return units;
+}
+
+bool movesFocus(const QKeyEvent& e) {
+    const bool plain = !(e.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return plain && (e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab);
+}
+
+// Window (de)activation is not a move of the focus between controls.
+bool betweenControls(const QFocusEvent& e) {
+    return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+int characterCode(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return entry::kEnter;
+    case Qt::Key_Backspace:
+        return entry::kBackspace;
+    case Qt::Key_Escape:
+        return entry::kEscape;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return -1;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers m = e.modifiers();
+    if (m.testFlag(Qt::AltModifier))
+        return -1;
+    if (m.testFlag(Qt::ControlModifier)) {
+        if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
+            return e.key() - Qt::Key_A + entry::kControlA;
+        return -1;
+    }
+    const QString text = e.text();
+    if (text.isEmpty())
+        return -1;
+    const char16_t c = text.at(0).unicode();
+    if (c < 32 || c == 127)
+        return -1;
+    return c;
+}
+
+EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
+    // Composed text must pass the key-press path like any typed character.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // A box that takes no input looks it: greyed like the window, not white.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Window));
+    setPalette(p);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!writing_ && onEdited)
+            onEdited(text.toStdString());
+    });
+}
+
+bool EntryBox::event(QEvent* e) {
+    // Keys the box swallows must not run as the line edit's own shortcuts either.
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (characterCode(*ke) > 0 && ke->modifiers().testFlag(Qt::ControlModifier)) {
+            e->accept();
+            return true;
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+bool EntryBox::passKeyPress(std::int16_t& code) {
+    if (onKeyPress)
+        onKeyPress(code);
+    return code != 0;
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* e) {
+    if (movesFocus(*e)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (onKeyDown)
+        onKeyDown();
+    const int produced = characterCode(*e);
+    if (produced < 0) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    auto code = static_cast<std::int16_t>(static_cast<char16_t>(produced));
+    if (passKeyPress(code))
+        QLineEdit::keyPressEvent(e);
+    else
+        e->accept();
+}
+
+void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
+    const QString committed = e->commitString();
+    for (QChar c : committed) {
+        auto code = static_cast<std::int16_t>(c.unicode());
+        if (passKeyPress(code))
+            insert(QString(QChar(static_cast<char16_t>(code))));
+    }
+    e->accept();
+}
+
+void EntryBox::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (betweenControls(*e) && onGotFocus)
+        onGotFocus();
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (betweenControls(*e) && onLostFocus)
+        onLostFocus();
+}
+
+void EntryBox::showText(const std::string& text) {
+    writing_ = true;
+    setText(QString::fromStdString(text));
+    setCursorPosition(0);
+    writing_ = false;
+}
+
+entry::Selection EntryBox::selection() const {
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return {static_cast<std::size_t>(utf8Length(QStringView(text()).left(start))),
+            static_cast<std::size_t>(utf8Length(selectedText()))};
+}
+
+void EntryBox::select(entry::Selection selection) {
+    const QString all = text();
+    const int start = unitsForBytes(all, selection.start);
+    const int end = unitsForBytes(all, selection.start + selection.length);
+    setCursorPosition(start);
+    setSelection(start, end - start);
+}
+
+} // namespace toolkit
