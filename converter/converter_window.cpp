@@ -7,12 +7,9 @@
 #include "temperature/temperature_window.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
-#include "toolkit/layout_line.h"
-#include "toolkit/layout_metrics.h"
 #include "ui_converter_window.h"
 
 #include <QFocusEvent>
-#include <QLayout>
 
 namespace converter {
 namespace {
@@ -34,8 +31,6 @@ ConverterWindow::ConverterWindow(toolkit::DesktopServices& services, Commands co
       commands_(std::move(commands)),
       model_([this](const entry::Notice& notice) { tell(notice); }) {
     ui_->setupUi(this);
-    ui_->centralwidget->setFixedSize(toolkit::twips(10380), toolkit::twips(7560));
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     applyLook();
     bindBoxes();
     bindCommands();
@@ -160,41 +155,6 @@ void ConverterWindow::printWindow() {
 
 void ConverterWindow::openWebSite() {
     services_.openAddress(info::kWebAddress);
-}
-
-void ConverterWindow::applyLook() {
-    using toolkit::setFontPoints;
-    setFontPoints(*ui_->Label1, 13.5);
-    setFontPoints(*ui_->Label4, 13.5);
-    setFontPoints(*ui_->Label21, 12, true);
-    setFontPoints(*ui_->Label22, 8.25);
-    setFontPoints(*ui_->Command1, 12);
-    setFontPoints(*ui_->Command2, 12);
-    // The instructions filled their frame to the last line in the original font; the
-    // substitute wraps into one line more: a pixel less and the frame's last free pixels keep
-    // all of them in view.
-    QFont smaller = ui_->Label24->font();
-    smaller.setPixelSize(toolkit::pointsToPixels(9.75) - 1);
-    ui_->Label24->setFont(smaller);
-    ui_->Label24->resize(ui_->Label24->width(), ui_->Frame3->height() - ui_->Label24->y() - 1);
-
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    for (QLabel* label :
-         {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label23})
-        label->setPalette(blue);
-    for (QLabel* label :
-         {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label24})
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
-    toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
-    toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
-
-    ui_->Label23->setText(QString::fromUtf8(info::kWebAddress));
-    ui_->Picture1->setToolTip(QString::fromUtf8(info::kLogoTooltip));
-    ui_->Picture1->setAccessibleName(QStringLiteral("Logo"));
-    ui_->Picture2->setAccessibleName(QStringLiteral("Relationships"));
 }
 
 } // namespace converter

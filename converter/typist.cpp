@@ -1,0 +1,44 @@
+#include "converter/typist.h"
+
+#include "entry/key_codes.h"
+
+#include <string>
+
+namespace converter {
+
+void Typist::type(Box box, std::string_view keys) {
+    if (box != box_) {
+        box_ = box;
+        selection_ = entry::highlight(model_.text(box));
+    }
+    for (char key : keys)
+        press(box, key);
+}
+
+void Typist::press(Box box, char key) {
+    const std::int16_t code = key == '\n' ? entry::kEnter : key == '\b' ? entry::kBackspace : key;
+    model_.keyDown(box);
+    std::int16_t passed = code;
+    model_.keyPress(box, passed, selection_);
+    // A box the model writes keeps its caret at the start.
+    if (model_.takeWritten().test(indexOf(box))) {
+        selection_ = {};
+        return;
+    }
+    if (passed == entry::kRefused)
+        return;
+    std::string text = model_.text(box);
+    std::size_t start = std::min(selection_.start, text.size());
+    std::size_t length = std::min(selection_.length, text.size() - start);
+    if (passed == entry::kBackspace && length == 0 && start > 0) {
+        --start; // BACKSPACE without a selection takes the character before the caret
+        length = 1;
+    }
+    text.erase(start, length);
+    if (passed != entry::kBackspace)
+        text.insert(start++, 1, static_cast<char>(passed));
+    selection_ = {start, 0};
+    model_.edited(box, std::move(text));
+}
+
+} // namespace converter
