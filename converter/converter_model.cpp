@@ -52,6 +52,7 @@ void ConverterModel::keyDown(Box box) {
         return;
     if (peakHz_ == 0)
         notices_.message(kNoFrequencyText, kNoFrequencyTitle);
+    levelConverted_ = false;
     for (const BoxDescription& d : kBoxes) {
         if (d.box == box)
             continue;
@@ -93,7 +94,8 @@ void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
         entry::tellRange(describe(box).bounds, notices_);
         return;
     }
-    peakHz_ = engine::toSingle(box == Box::Cpm ? engine::round15(value / kSecondsPerMinute) : value);
+    peakHz_ =
+        engine::toSingle(box == Box::Cpm ? engine::round15(value / kSecondsPerMinute) : value);
     write(Box::Hz, engine::formatPattern(peakHz_, kHzPattern));
     const float perMinute = peakHz_ * kSecondsPerMinuteSingle;
     write(Box::Cpm, engine::formatPattern(perMinute, kCpmPattern));
@@ -114,10 +116,11 @@ void ConverterModel::emptyFrequencyDependents() {
 }
 
 // The other two quantities again at the new frequency, from the base box of the quantity
-// entered last. A base box whose text would not convert into sensible numbers (changed by a
+// entered last, provided that level was converted (a level still being typed has emptied the
+// base box). A base box whose text would not convert into sensible numbers (changed by a
 // paste or a mouse cut, which no key checks) is reported instead.
 void ConverterModel::recomputeForFrequency() {
-    if (!enteredQuantity_)
+    if (!enteredQuantity_ || !levelConverted_)
         return;
     const Box base = boxOf(engine::baseUnitOf(*enteredQuantity_));
     const double level = entry::numericValue(text(base));
@@ -139,11 +142,11 @@ void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selec
     keyAscii = entry::kRefused;
     const engine::Unit unit = unitOf(box);
     const Quantity quantity = engine::quantityOf(unit);
-    const double base =
-        engine::toBaseUnit(unit, entry::numericValue(text(box)), references());
+    const double base = engine::toBaseUnit(unit, entry::numericValue(text(box)), references());
     if (!frequencyUsable() || !convertsSensibly(quantity, base, describe(box).bounds))
         return;
     enteredQuantity_ = quantity;
+    levelConverted_ = true;
     enableAll();
     writeLevels(engine::ownLevels(quantity, base, references()));
     peakHz_ = engine::toSingle(entry::numericValue(text(Box::Hz)));

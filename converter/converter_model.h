@@ -71,7 +71,8 @@ private:
     engine::Reference reference_ = engine::Reference::US;
     bool referenceLocked_ = false;
     std::optional<engine::Quantity> enteredQuantity_;
-    float peakHz_ = 0; // the frequency in Hz, single precision; 0 until one is entered
+    bool levelConverted_ = false; // the boxes hold a conversion, not a level being typed
+    float peakHz_ = 0;            // the frequency in Hz, single precision; 0 until one is entered
 };
 
 } // namespace converter

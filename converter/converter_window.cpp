@@ -1,5 +1,6 @@
 #include "converter/converter_window.h"
 
+#include "converter/results_text.h"
 #include "info/about_dialog.h"
 #include "info/help_window.h"
 #include "info/maker.h"
@@ -9,7 +10,8 @@
 #include "toolkit/entry_box.h"
 #include "ui_converter_window.h"
 
-#include <QFocusEvent>
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace converter {
 namespace {
@@ -65,13 +67,13 @@ void ConverterWindow::bindBoxes() {
     connect(ui_->OptdBUS, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             model_.selectReference(engine::Reference::US);
+        showReference();
     });
     connect(ui_->OptdBISO, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             model_.selectReference(engine::Reference::ISO);
+        showReference();
     });
-    ui_->OptdBUS->installEventFilter(this);
-    ui_->OptdBISO->installEventFilter(this);
 }
 
 void ConverterWindow::bindCommands() {
@@ -82,6 +84,7 @@ void ConverterWindow::bindCommands() {
             commands_.clearAll(*this);
     });
     connect(ui_->menu12, &QAction::triggered, this, &ConverterWindow::printWindow);
+    connect(ui_->mnuCopyAll, &QAction::triggered, this, &ConverterWindow::copyAllResults);
     connect(ui_->mnu4, &QAction::triggered, this,
             [this] { showModal<temperature::TemperatureWindow>(services_, this); });
     connect(ui_->menu21, &QAction::triggered, this,
@@ -111,6 +114,7 @@ void ConverterWindow::render() {
     ui_->optACC->setChecked(quantity == engine::Quantity::Acceleration);
     ui_->optVel->setChecked(quantity == engine::Quantity::Velocity);
     ui_->optDisp->setChecked(quantity == engine::Quantity::Displacement);
+    showReference();
 }
 
 // A message box shows the window as the model has it at that moment.
@@ -119,27 +123,23 @@ void ConverterWindow::tell(const entry::Notice& notice) {
     services_.tell(notice);
 }
 
-// The captions follow the reference button that receives the focus.
-bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // Reactivating the window is not a move of the focus onto the button.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == ui_->OptdBUS)
-                showCaptions(engine::Reference::US);
-            else if (watched == ui_->OptdBISO)
-                showCaptions(engine::Reference::ISO);
-        }
+// The captions always name the reference in use. Like any exclusive group of option buttons,
+// the reference group is entered by TAB at its selected button only; the arrow keys move the
+// selection within it.
+void ConverterWindow::showReference() {
+    const bool iso = model_.reference() == engine::Reference::ISO;
+    for (Box box : {Box::AdB, Box::VdB}) {
+        findChild<QLabel*>(qtext(describe(box).captionLabel))->setVisible(!iso);
+        findChild<QLabel*>(qtext(describe(box).isoCaptionLabel))->setVisible(iso);
     }
-    return QMainWindow::eventFilter(watched, event);
+    ui_->OptdBUS->setChecked(!iso);
+    ui_->OptdBISO->setChecked(iso);
+    ui_->OptdBUS->setFocusPolicy(iso ? Qt::ClickFocus : Qt::StrongFocus);
+    ui_->OptdBISO->setFocusPolicy(iso ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void ConverterWindow::showCaptions(engine::Reference reference) {
-    const bool us = reference == engine::Reference::US;
-    for (Box box : {Box::AdB, Box::VdB}) {
-        findChild<QLabel*>(qtext(describe(box).captionLabel))->setVisible(us);
-        findChild<QLabel*>(qtext(describe(box).isoCaptionLabel))->setVisible(!us);
-    }
+void ConverterWindow::copyAllResults() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(resultsText(model_)));
 }
 
 void ConverterWindow::exitProgram() {

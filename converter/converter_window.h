@@ -40,16 +40,14 @@ public:
 
     const ConverterModel& model() const { return model_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void applyLook();
     void bindBoxes();
     void bindCommands();
     void render();
     void tell(const entry::Notice& notice);
-    void showCaptions(engine::Reference reference);
+    void showReference();
+    void copyAllResults();
 
     void exitProgram();
     void printWindow();

@@ -3,9 +3,9 @@
 #include "converter/converter_window.h"
 #include "converter/reset_window.h"
 #include "info/contact_window.h"
+#include "toolkit/window_placement.h"
 
 #include <QApplication>
-#include <QScreen>
 
 namespace converter {
 
@@ -17,21 +17,22 @@ Program::~Program() {
     delete contact_.data();
 }
 
-ConverterWindow& Program::openConverterWindow() {
+ConverterWindow& Program::openConverterWindow(std::optional<QPoint> place) {
     converter_ = new ConverterWindow(
         services_, {[this](ConverterWindow& window) { clearAll(window); },
-                    [this] { exitProgram(); },
-                    [this](QWidget& over) { openContactWindow(over); }});
+                    [this] { exitProgram(); }, [this](QWidget& over) { openContactWindow(over); }});
     converter_->setAttribute(Qt::WA_DeleteOnClose);
     converter_->adjustSize();
-    converter_->move(converter_->screen()->availableGeometry().center() -
-                     converter_->rect().center());
+    if (place)
+        converter_->move(*place);
+    else
+        toolkit::placeOnScreen(*converter_);
     converter_->show();
     return *converter_;
 }
 
 void Program::clearAll(ConverterWindow& window) {
-    auto* reset = new ResetWindow([this] { openConverterWindow(); });
+    auto* reset = new ResetWindow([this, place = window.pos()] { openConverterWindow(place); });
     reset->showCentredOn(window.frameGeometry());
     window.close();
 }
@@ -41,7 +42,7 @@ void Program::openContactWindow(QWidget& over) {
         contact_ = new info::ContactWindow(services_);
         contact_->setAttribute(Qt::WA_DeleteOnClose);
         contact_->adjustSize();
-        contact_->move(over.frameGeometry().center() - contact_->rect().center());
+        toolkit::placeCentred(*contact_, over.frameGeometry());
     }
     contact_->show();
     contact_->raise();

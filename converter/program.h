@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 namespace info {
 class ContactWindow;
@@ -23,9 +26,11 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // A converter window in its start-up state, centred on the screen, shown.
-    ConverterWindow& openConverterWindow();
-    // Clear: the window goes, the reset window stands in, a fresh converter window comes.
+    // A converter window in its start-up state, shown centred on the screen, or with its
+    // top-left corner at `place`.
+    ConverterWindow& openConverterWindow(std::optional<QPoint> place = {});
+    // Clear: the window goes, the reset window stands in, a fresh converter window takes the
+    // old one's place.
     void clearAll(ConverterWindow& window);
     // Not modal; chosen again while open, the same window comes forward.
     void openContactWindow(QWidget& over);

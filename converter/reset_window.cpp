@@ -1,6 +1,7 @@
 #include "converter/reset_window.h"
 
 #include "toolkit/layout_metrics.h"
+#include "toolkit/window_placement.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -22,7 +23,7 @@ ResetWindow::ResetWindow(std::function<void()> rebuild)
 }
 
 void ResetWindow::showCentredOn(const QRect& area) {
-    move(area.center() - rect().center());
+    toolkit::placeCentred(*this, area);
     show();
     QTimer::singleShot(0, this, [this] { rebuildOnce(); });
 }

@@ -6,11 +6,14 @@
 
 namespace converter {
 
+void Typist::focus(Box box) {
+    box_ = box;
+    selection_ = entry::highlight(model_.text(box));
+}
+
 void Typist::type(Box box, std::string_view keys) {
-    if (box != box_) {
-        box_ = box;
-        selection_ = entry::highlight(model_.text(box));
-    }
+    if (box != box_)
+        focus(box);
     for (char key : keys)
         press(box, key);
 }

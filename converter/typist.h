@@ -14,6 +14,9 @@ class Typist {
 public:
     explicit Typist(ConverterModel& model) : model_(model) {}
 
+    // The box receives the focus: its whole text is selected.
+    void focus(Box box);
+    // Types into the box, giving it the focus first unless it has it.
     void type(Box box, std::string_view keys);
 
 private:

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace toolkit {
 
@@ -31,6 +32,24 @@ bool movesFocus(const QKeyEvent& e) {
     return plain && (e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab);
 }
 
+// Keys that can change the text start a new entry: every character (the key filter decides
+// about it), deleting, pasting and cutting. Moving the caret, selecting, copying and menu keys
+// leave everything as it is.
+bool canEditText(const QKeyEvent& e) {
+    if (characterCode(e) >= 0)
+        return true;
+    if (e.modifiers().testFlag(Qt::AltModifier))
+        return false;
+    for (QKeySequence::StandardKey edit :
+         {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Delete,
+          QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine, QKeySequence::Undo,
+          QKeySequence::Redo})
+        if (e.matches(edit))
+            return true;
+    return e.key() == Qt::Key_Delete;
+}
+
 // Window (de)activation is not a move of the focus between controls.
 bool betweenControls(const QFocusEvent& e) {
     return e.reason() != Qt::ActiveWindowFocusReason && e.reason() != Qt::PopupFocusReason;
@@ -39,6 +58,8 @@ bool betweenControls(const QFocusEvent& e) {
 } // namespace
 
 int characterCode(const QKeyEvent& e) {
+    if (e.matches(QKeySequence::Copy))
+        return -1;
     switch (e.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -78,6 +99,8 @@ EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
     QPalette p = palette();
     p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Window));
     setPalette(p);
+    // Text arrives through keys (or the context menu's Paste) only, where the handlers see it.
+    setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!writing_ && onEdited)
             onEdited(text.toStdString());
@@ -88,7 +111,10 @@ bool EntryBox::event(QEvent* e) {
     // Keys the box swallows must not run as the line edit's own shortcuts either.
     if (e->type() == QEvent::ShortcutOverride) {
         auto* ke = static_cast<QKeyEvent*>(e);
-        if (characterCode(*ke) > 0 && ke->modifiers().testFlag(Qt::ControlModifier)) {
+        // CTRL+SHIFT combinations stay free for the window's own shortcuts.
+        const Qt::KeyboardModifiers m = ke->modifiers();
+        if (characterCode(*ke) > 0 && m.testFlag(Qt::ControlModifier) &&
+            !m.testFlag(Qt::ShiftModifier)) {
             e->accept();
             return true;
         }
@@ -107,7 +133,17 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
         QLineEdit::keyPressEvent(e);
         return;
     }
-    if (onKeyDown)
+    // A key with ALT held never types: it reaches menus only.
+    if (e->modifiers().testFlag(Qt::AltModifier)) {
+        e->ignore();
+        return;
+    }
+    if (e->matches(QKeySequence::Copy)) {
+        copy();
+        e->accept();
+        return;
+    }
+    if (onKeyDown && canEditText(*e))
         onKeyDown();
     const int produced = characterCode(*e);
     if (produced < 0) {
@@ -129,6 +165,21 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
             insert(QString(QChar(static_cast<char16_t>(code))));
     }
     e->accept();
+}
+
+// The middle button's paste would change the text behind the key handlers' back.
+void EntryBox::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton)
+        e->accept();
+    else
+        QLineEdit::mousePressEvent(e);
+}
+
+void EntryBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::MiddleButton)
+        e->accept();
+    else
+        QLineEdit::mouseReleaseEvent(e);
 }
 
 void EntryBox::focusInEvent(QFocusEvent* e) {

@@ -12,7 +12,9 @@ namespace toolkit {
 
 // A one-line entry box that turns Qt's key and focus events into the ones a window model is
 // written for:
-//  - onKeyDown for every key, characters or not, before anything else happens to it;
+//  - onKeyDown for every key that can change the text (characters, deleting, pasting,
+//    cutting), before anything else happens to it; keys that move the caret, select, copy
+//    (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types) raise none;
 //  - then, for keys that produce a character, onKeyPress with the 16-bit code: printable
 //    characters, ENTER 13, BACKSPACE 8, ESC 27, CTRL+letter 1..26. A handler that sets the
 //    code to 0 swallows the key: nothing is inserted and no shortcut runs;
@@ -20,7 +22,8 @@ namespace toolkit {
 //  - onGotFocus / onLostFocus when the focus moves between controls, not when the whole
 //    window is merely deactivated or reactivated (message boxes, popups, other programs);
 //  - onEdited whenever the user changed the text (typing, pasting, cutting), never when the
-//    program wrote it.
+//    program wrote it;
+//  - no drops and no middle-button paste: text arrives where the handlers see it.
 // Positions count bytes of the UTF-8 text, as the models do.
 class EntryBox : public QLineEdit {
     Q_OBJECT
@@ -42,6 +45,8 @@ protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 

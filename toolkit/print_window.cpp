@@ -1,11 +1,14 @@
 #include "toolkit/print_window.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -41,6 +44,25 @@ void preparePage(QPrinter& printer, QWidget& widget) {
                                                             : QPageLayout::Portrait);
 }
 
+// A PDF file goes through a temporary file that replaces the target only once complete.
+QString printToPdf(QWidget& widget, QPrinter& printer) {
+    const QString name = printer.outputFileName();
+    const QString failure =
+        QStringLiteral("The page could not be printed to the file %1.").arg(name);
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return failure;
+    QPdfWriter pdf(&file);
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setResolution(printer.resolution());
+    pdf.setTitle(printer.docName());
+    if (!printWidget(widget, pdf)) {
+        file.cancelWriting();
+        return failure;
+    }
+    return file.commit() ? QString() : failure;
+}
+
 } // namespace
 
 QRectF fitCentred(QSizeF content, QRectF page) {
@@ -51,16 +73,16 @@ QRectF fitCentred(QSizeF content, QRectF page) {
     return QRectF(page.center() - QPointF(size.width() / 2, size.height() / 2), size);
 }
 
-bool printWidget(QWidget& widget, QPrinter& printer) {
+bool printWidget(QWidget& widget, QPagedPaintDevice& device) {
     QWidget& content = clientArea(widget);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    const double toDevice = printer.resolution() / kPixelsPerInch;
-    const QRectF page(0, 0, printer.width(), printer.height());
+    const double toDevice = device.logicalDpiX() / kPixelsPerInch;
+    const QRectF page(0, 0, device.width(), device.height());
     const QRectF target = fitCentred(QSizeF(content.size()) * toDevice, page);
     if (!target.isEmpty()) {
-        // A recording plays back scaled to the printer's resolution by itself; what is left
+        // A recording plays back scaled to the device's resolution by itself; what is left
         // is the scale that makes it fill the page.
         const double scale = target.width() / (content.width() * toDevice);
         painter.translate(target.topLeft());
@@ -70,23 +92,32 @@ bool printWidget(QWidget& widget, QPrinter& printer) {
     return painter.end();
 }
 
+QString printWidgetTo(QWidget& widget, QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return printToPdf(widget, printer);
+    if (printWidget(widget, printer))
+        return {};
+    return QStringLiteral("The page could not be printed on the printer %1.")
+        .arg(printer.printerName());
+}
+
 void printWindowInteractive(QWidget& widget) {
-    try {
-        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-        if (!defaultPrinter.isNull()) {
-            QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-            preparePage(printer, widget);
-            printWidget(widget, printer);
-            return;
-        }
+    QString failure;
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        preparePage(printer, widget);
+        failure = printWidgetTo(widget, printer);
+    } else {
         QPrinter printer(QPrinter::HighResolution);
         preparePage(printer, widget);
         QPrintDialog dialog(&printer, &widget);
         if (dialog.exec() == QDialog::Accepted)
-            printWidget(widget, printer);
-    } catch (...) {
-        // A print that fails leaves the window as it was; there is nothing to tell the user.
+            failure = printWidgetTo(widget, printer);
     }
+    if (!failure.isEmpty())
+        QMessageBox(QMessageBox::Warning, widget.windowTitle(), failure, QMessageBox::Ok, &widget)
+            .exec();
 }
 
 } // namespace toolkit

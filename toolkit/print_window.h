@@ -2,18 +2,26 @@
 
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
 namespace toolkit {
 
-// Paints the widget onto one page of the printer, scaled to fit the printable area and
-// centred, keeping its proportions. Returns false when the printer could not be opened.
-bool printWidget(QWidget& widget, QPrinter& printer);
+// Paints the widget (a main window: its client area) onto one page of the device, scaled to
+// fit the printable area and centred, keeping its proportions. False when the device could
+// not be painted on.
+bool printWidget(QWidget& widget, QPagedPaintDevice& device);
+
+// Prints the widget on a printer the user has chosen. A PDF file is written whole or not at
+// all. Returns "" when printed, or a sentence saying what could not be printed where.
+QString printWidgetTo(QWidget& widget, QPrinter& printer);
 
 // Prints on the default printer; where the system has none, asks the user through the
-// standard print dialog (a PDF file is one choice). Never throws, never blocks on failure.
+// standard print dialog (a PDF file is one choice). A failure is told in a message box; a
+// cancelled dialog changes nothing.
 void printWindowInteractive(QWidget& widget);
 
 // Where content of the given size goes on a page: as large as the page allows, keeping its
