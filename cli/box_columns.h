@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/output.h"
+#include "cli/reading.h"
+
+namespace cli {
+
+// The twelve boxes as CSV columns: their keys with '_' for '-', in the table's order; then a
+// line break.
+void writeBoxColumns(Output& out);
+// The twelve texts in the same order; then a line break.
+void writeBoxTexts(const BoxTexts& texts, Output& out);
+
+} // namespace cli

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+// Thrown when an input cannot be read any further.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One record of a CSV text. A record that breaks the format is still returned whole, so that
+// the reader can go on after it, with what went wrong.
+struct Record {
+    std::size_t line = 0; // where the record starts, from 1
+    std::string problem;  // empty for a well-formed record
+    std::size_t problemField = 0;
+
+    std::size_t size() const { return ends_.size(); }
+    std::string_view operator[](std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+
+private:
+    friend class CsvReader;
+    std::string text_;              // the fields' texts one after the other, quotes undone
+    std::vector<std::size_t> ends_; // where each field ends in text_
+};
+
+// Reads RFC 4180 records from a file descriptor as a stream: fields separated by commas,
+// optionally in double quotes (which may hold commas, line breaks and doubled quotes), records
+// ended by LF, CR LF or CR. Blank lines are skipped, and so is a UTF-8 byte order mark in front.
+// Memory stays within one block and the longest record.
+class CsvReader {
+public:
+    explicit CsvReader(int fd) : fd_(fd) {}
+    CsvReader(const CsvReader&) = delete;
+    CsvReader& operator=(const CsvReader&) = delete;
+
+    // The next record into `record` (its storage is reused); false at the end of the input.
+    bool next(Record& record);
+
+    // A record longer than this is refused rather than held in memory.
+    static constexpr std::size_t kLongestRecord = 1024 * 1024;
+
+private:
+    static constexpr int kEnd = -1;
+    static constexpr std::size_t kBlock = 64 * 1024;
+
+    int peek() {
+        if (pos_ == size_ && !refill())
+            return kEnd;
+        return static_cast<unsigned char>(block_[pos_]);
+    }
+    int get() {
+        const int c = peek();
+        if (c != kEnd) {
+            ++pos_;
+            line_ += c == '\n';
+        }
+        return c;
+    }
+    bool refill();
+    void skipByteOrderMark();
+    void unquoted(Record& record);
+    void quoted(Record& record);
+    void endLine(int c);
+    static bool fits(const Record& record, std::size_t more);
+    void append(Record& record, char c);
+    void appendRun(Record& record, const char* begin, const char* end);
+    void fail(Record& record, std::string problem);
+
+    int fd_;
+    std::size_t pos_ = 0;
+    std::size_t size_ = 0;
+    std::size_t line_ = 1;
+    bool started_ = false;
+    bool ended_ = false;
+    char block_[kBlock];
+};
+
+} // namespace cli

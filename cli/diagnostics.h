@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+inline constexpr std::string_view kProgramName = "amplora-convert";
+
+// One line on standard error, written at once so that lines from several programs sharing
+// the terminal do not interleave. Nothing is left to do when even that fails.
+void complain(std::string_view line);
+
+// "amplora-convert: <what>" on standard error.
+void complainAsProgram(std::string_view what);
+
+// A value from the input quoted for a message: control characters, quotes and backslashes
+// as \xNN, and cut short when long.
+std::string shown(std::string_view value);
+
+} // namespace cli

@@ -1,0 +1,86 @@
+#include "cli/reading.h"
+
+#include "cli/diagnostics.h"
+#include "converter/converter_model.h"
+#include "converter/typist.h"
+
+#include <algorithm>
+
+namespace cli {
+namespace {
+
+using converter::Box;
+
+// The window takes keys, not characters: a line break would be ENTER there, a backspace
+// BACKSPACE, and no key types the other control characters.
+bool typeable(std::string_view value) {
+    return std::none_of(value.begin(), value.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x20 || u == 0x7f;
+    });
+}
+
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Types one value and ENTER; the first notice the model gave on the way, if any.
+std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_view value,
+                             const std::optional<entry::Notice>& notice) {
+    const bool frequency = converter::isFrequency(box);
+    if (value.empty())
+        return Refusal{frequency, "no value"};
+    if (typeable(value)) {
+        typist.type(box, value);
+        if (!notice)
+            typist.type(box, "\n");
+        if (!notice)
+            return std::nullopt;
+        if (notice->kind == entry::Notice::Kind::Message)
+            return Refusal{frequency, notice->text};
+    }
+    return Refusal{frequency, shown(value) + " is not a number the window accepts"};
+}
+
+} // namespace
+
+std::optional<Refusal> convertReading(const Reading& reading, BoxTexts& texts) {
+    std::optional<entry::Notice> notice;
+    converter::ConverterModel model([&notice](const entry::Notice& n) {
+        if (!notice)
+            notice = n;
+    });
+    model.selectReference(reading.reference);
+    converter::Typist typist(model);
+    if (auto refusal = enter(typist, reading.frequencyBox, reading.frequency, notice))
+        return refusal;
+    if (auto refusal = enter(typist, reading.levelBox, reading.level, notice))
+        return refusal;
+    for (const converter::BoxDescription& d : converter::kBoxes)
+        texts[converter::indexOf(d.box)] = model.text(d.box);
+    return std::nullopt;
+}
+
+std::optional<Box> levelBoxNamed(std::string_view key) {
+    for (const converter::BoxDescription& d : converter::kBoxes) {
+        if (d.unit && d.key.size() == key.size() &&
+            std::equal(key.begin(), key.end(), d.key.begin(),
+                       [](char a, char b) { return lower(a) == b; }))
+            return d.box;
+    }
+    return std::nullopt;
+}
+
+std::string levelKeys() {
+    std::string keys;
+    for (const converter::BoxDescription& d : converter::kBoxes) {
+        if (!d.unit)
+            continue;
+        if (!keys.empty())
+            keys += ", ";
+        keys += d.key;
+    }
+    return keys;
+}
+
+} // namespace cli
