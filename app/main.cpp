@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "converter/program.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_metrics.h"
@@ -7,6 +8,10 @@
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // Before the application object: it needs a display, --help and --version do not.
+    if (const app::Verdict verdict = app::readCommandLine(argc, argv); !verdict.openWindow)
+        return verdict.exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Amplora"));
     QApplication::setApplicationVersion(QStringLiteral(AMPLORA_VERSION));
