@@ -1,0 +1,152 @@
+// The converter window through real key and mouse events on the offscreen platform.
+#include "converter/converter_window.h"
+#include "recording_services.h"
+#include "toolkit/entry_box.h"
+#include "toolkit/layout_metrics.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace converter;
+
+namespace {
+
+struct Window {
+    RecordingServices services;
+    ConverterWindow window{services};
+
+    Window() {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the converter window never became active");
+    }
+    template <class T = toolkit::EntryBox> T* find(const char* name) const {
+        return window.findChild<T*>(QLatin1String(name));
+    }
+    QStringList texts() const {
+        QStringList out;
+        for (const BoxDescription& d : kBoxes)
+            out << find(d.objectName.data())->text();
+        return out;
+    }
+    // 1 g peak at 50 Hz, typed, the focus left in the g rms box with its text selected.
+    void convert() {
+        QTest::keyClicks(find("txtHZ"), "50");
+        QTest::keyClick(find("txtHZ"), Qt::Key_Return);
+        QTest::keyClick(find("txtHZ"), Qt::Key_Tab);
+        QTest::keyClick(find("txtCPM"), Qt::Key_Tab);
+        QTest::keyClick(find("txtAccGrms"), Qt::Key_Tab);
+        QTest::keyClicks(find("txtAccGpk"), "1");
+        QTest::keyClick(find("txtAccGpk"), Qt::Key_Return);
+        QTest::keyClick(find("txtAccGpk"), Qt::Key_Backtab, Qt::ShiftModifier);
+    }
+};
+
+} // namespace
+
+class TestConverterWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { toolkit::useLayoutFont(); }
+
+    void roadOfOneConversion() {
+        Window w;
+        w.convert();
+        QCOMPARE(w.texts(), QStringList({"50.0", "3000.0", "0.707", "1.0", "0.869", "1.23", "22.1",
+                                         "31.2", "7.83", "0.199", "117.0", "126.9"}));
+        for (const BoxDescription& d : kBoxes)
+            QVERIFY(w.find(d.objectName.data())->isEnabled());
+        QVERIFY(!w.find<QGroupBox>("Frame1")->isEnabled());
+        QCOMPARE(w.services.events, QStringList());
+    }
+
+    // Moving the caret, selecting, copying and ALT keys change no text and keep every result.
+    void keysThatChangeNoTextKeepTheResults_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("SHIFT alone") << int(Qt::Key_Shift) << "" << int(Qt::NoModifier) << "";
+        QTest::newRow("arrow") << int(Qt::Key_Left) << "" << int(Qt::NoModifier) << "";
+        QTest::newRow("END") << int(Qt::Key_End) << "" << int(Qt::NoModifier) << "";
+        QTest::newRow("selecting") << int(Qt::Key_Left) << "" << int(Qt::ShiftModifier) << "";
+        QTest::newRow("CTRL+C") << int(Qt::Key_C) << "" << int(Qt::ControlModifier) << "0.707";
+        QTest::newRow("CTRL+INSERT")
+            << int(Qt::Key_Insert) << "" << int(Qt::ControlModifier) << "0.707";
+        QTest::newRow("ALT+digit") << int(Qt::Key_1) << "1" << int(Qt::AltModifier) << "";
+        QTest::newRow("ALT+letter") << int(Qt::Key_A) << "a" << int(Qt::AltModifier) << "";
+    }
+    void keysThatChangeNoTextKeepTheResults() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QFETCH(QString, copied);
+        Window w;
+        w.convert();
+        QApplication::clipboard()->clear();
+        const QStringList before = w.texts();
+        QTest::sendKeyEvent(QTest::Click, w.find("txtAccGrms"), Qt::Key(key), text,
+                            Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(w.texts(), before);
+        QVERIFY(w.find("txtHZ")->isEnabled());
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QCOMPARE(w.services.events, QStringList());
+    }
+
+    void editingKeysStartANewEntry() {
+        Window w;
+        w.convert();
+        QTest::keyClick(w.find("txtAccGrms"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.services.events, QStringList{"beep"});
+        QCOMPARE(w.texts().mid(2).join(' ').simplified(), QStringLiteral("0.707"));
+        QVERIFY(!w.find("txtHZ")->isEnabled());
+    }
+
+    void dropsChangeNothing() {
+        Window w;
+        QMimeData data;
+        data.setText(QStringLiteral("100"));
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.find("txtHZ"), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w.find("txtHZ"), &drop);
+        QCOMPARE(w.find("txtHZ")->text(), QString());
+    }
+
+    // TAB enters the reference group at its selected button; the captions name the reference
+    // the decibel boxes use, whichever way it was chosen.
+    void referenceGroupAndCaptions() {
+        Window w;
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w.find<QRadioButton>("OptdBUS"));
+        QVERIFY(w.find<QLabel>("Label5")->isVisible() && !w.find<QLabel>("Label13")->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(w.find<QRadioButton>("OptdBISO")->isChecked());
+        QVERIFY(w.find<QLabel>("Label13")->isVisible() && w.find<QLabel>("Label14")->isVisible());
+        QVERIFY(!w.find<QLabel>("Label5")->isVisible());
+        QCOMPARE(w.find<QLabel>("Label13")->text(), QStringLiteral("AdB re 10E-6 m/sec², rms"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+    }
+
+    void copyAllResults() {
+        Window w;
+        w.convert();
+        QTest::keyClick(w.find("txtAccGrms"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList lines = QApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines.size(), 13); // twelve lines, each ended
+        QCOMPARE(lines[2], QStringLiteral("Acceleration, g, rms\t0.707"));
+        QCOMPARE(lines[11], QStringLiteral("VdB re 10E-8 m/sec, rms\t126.9"));
+        QCOMPARE(w.services.events, QStringList());
+    }
+};
+
+QTEST_MAIN(TestConverterWindow)
+#include "test_converter_window.moc"

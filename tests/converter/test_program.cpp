@@ -1,0 +1,103 @@
+// The program's windows: Clear, the one Contact window, Exit, where windows open, printing.
+#include "converter/converter_window.h"
+#include "converter/program.h"
+#include "info/contact_window.h"
+#include "recording_services.h"
+#include "toolkit/print_window.h"
+#include "toolkit/window_placement.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace converter;
+
+namespace {
+
+int openContactWindows() {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += qobject_cast<info::ContactWindow*>(w) && w->isVisible();
+    return n;
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+private slots:
+    // Clear brings a fresh window where the old one stood; the Contact window stays the one.
+    void clearKeepsThePlaceAndTheContactWindow() {
+        RecordingServices services;
+        Program program(services);
+        ConverterWindow* first = &program.openConverterWindow();
+        first->move(100, 120);
+        first->findChild<QAction*>("mnu81")->trigger();
+        QWidget* contact = program.contactWindow();
+        QVERIFY(contact && contact->isVisible());
+        QTest::mouseClick(first->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return program.converterWindow() != first; }));
+        ConverterWindow* second = program.converterWindow();
+        QCOMPARE(second->pos(), QPoint(100, 120));
+        second->findChild<QAction*>("mnu81")->trigger();
+        QCOMPARE(program.contactWindow(), contact);
+        QCOMPARE(openContactWindows(), 1);
+        program.exitProgram();
+        QCOMPARE(openContactWindows(), 0);
+    }
+
+    // A window too large for the screen still has its title bar and menus on it.
+    void windowsOpenOnTheScreen() {
+        QWidget big;
+        const QRect screen = big.screen()->availableGeometry();
+        big.resize(screen.size() + QSize(200, 150));
+        toolkit::placeOnScreen(big);
+        QCOMPARE(big.pos(), screen.topLeft());
+        QWidget small;
+        small.resize(100, 50);
+        toolkit::placeCentred(small, QRect(screen.topLeft(), QSize(20, 10)));
+        QCOMPARE(small.pos(), screen.topLeft());
+    }
+
+    // A PDF file that cannot be written whole is reported and leaves nothing behind.
+    void printFailuresAreTold_data() {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("no such folder") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void printFailuresAreTold() {
+        QFETCH(bool, diskFull);
+        RecordingServices services;
+        ConverterWindow window(services);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(diskFull ? "page.pdf" : "missing/page.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(dir.filePath("whole.pdf"));
+        QCOMPARE(toolkit::printWidgetTo(window, printer), QString());
+        QVERIFY(QFile::remove(dir.filePath("whole.pdf")));
+        printer.setOutputFileName(path);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        if (diskFull) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit tiny = saved;
+            tiny.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &tiny);
+        }
+        const QString failure = toolkit::printWidgetTo(window, printer);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QCOMPARE(failure, "The page could not be printed to the file " + path + ".");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
+};
+
+QTEST_MAIN(TestProgram)
+#include "test_program.moc"

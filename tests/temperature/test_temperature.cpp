@@ -1,0 +1,107 @@
+// The temperature window: its model as a table, and the window through real keys.
+#include "recording_services.h"
+#include "temperature/temperature_window.h"
+#include "toolkit/entry_box.h"
+
+#include <QApplication>
+#include <QTest>
+
+using temperature::Scale;
+
+class TestTemperature : public QObject {
+    Q_OBJECT
+private slots:
+    // "F:keys" or "C:keys" typed ("\n" ENTER, "<" leaving the box), "C=text" pasted.
+    void conversions_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("fahrenheit");
+        QTest::addColumn<QString>("celsius");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("boiling") << "C:100\n"
+                                 << "212.0"
+                                 << "100" << 0;
+        QTest::newRow("the two scales meet") << "F:-40\n"
+                                             << "-40"
+                                             << "-40.0" << 0;
+        QTest::newRow("body") << "F:98.6\n"
+                              << "98.6"
+                              << "37.0" << 0;
+        QTest::newRow("rounded half away from zero") << "F:0\n"
+                                                     << "0"
+                                                     << "-17.8" << 0;
+        QTest::newRow("leaving converts") << "C:20<"
+                                          << "68.0"
+                                          << "20" << 0;
+        QTest::newRow("leaving an empty box changes nothing") << "C:20|F:<"
+                                                              << ""
+                                                              << "20" << 0;
+        QTest::newRow("typing empties the other box") << "C:20\n|F:5"
+                                                      << "5"
+                                                      << "" << 0;
+        QTest::newRow("own result converts back") << "C:100000\n|F:<"
+                                                  << "180032.0"
+                                                  << "100000.0" << 0;
+        QTest::newRow("pasted beyond sense") << "C=1e308|C:<"
+                                             << ""
+                                             << "1e308" << 1;
+    }
+    void conversions() {
+        QFETCH(QString, steps);
+        QFETCH(QString, fahrenheit);
+        QFETCH(QString, celsius);
+        QFETCH(int, messages);
+        int told = 0;
+        temperature::TemperatureModel model(
+            [&told](const entry::Notice& n) { told += n.kind == entry::Notice::Kind::Message; });
+        for (const QString& step : steps.split('|')) {
+            const Scale scale = step[0] == 'F' ? Scale::Fahrenheit : Scale::Celsius;
+            if (step[1] == '=') {
+                model.edited(scale, step.mid(2).toStdString());
+                continue;
+            }
+            bool selected = true; // a box just entered has its whole text selected
+            for (QChar key : step.mid(2)) {
+                if (key == '<') {
+                    model.leave(scale);
+                    continue;
+                }
+                std::int16_t code = key == '\n' ? 13 : key == '\b' ? 8 : key.unicode();
+                std::string text = model.text(scale);
+                model.keyPress(scale, code,
+                               selected ? entry::highlight(text) : entry::Selection{text.size()});
+                if (code == 0)
+                    continue;
+                if (selected || (code == 8 && !text.empty()))
+                    text.resize(selected ? 0 : text.size() - 1);
+                if (code != 8)
+                    text += char(code);
+                selected = false;
+                model.edited(scale, text);
+            }
+        }
+        QCOMPARE(QString::fromStdString(model.text(Scale::Fahrenheit)), fahrenheit);
+        QCOMPARE(QString::fromStdString(model.text(Scale::Celsius)), celsius);
+        QCOMPARE(told, messages);
+    }
+
+    // SHIFT+TAB from Celsius converts and selects the whole Fahrenheit text; ALT types nothing.
+    void windowThroughKeys() {
+        RecordingServices services;
+        temperature::TemperatureWindow window(services);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* degF = window.findChild<toolkit::EntryBox*>("degF");
+        auto* degC = window.findChild<toolkit::EntryBox*>("degC");
+        QTest::keyClick(degF, Qt::Key_Tab);
+        QTest::keyClicks(degC, "20");
+        QTest::sendKeyEvent(QTest::Click, degC, Qt::Key_A, QStringLiteral("a"), Qt::AltModifier);
+        QTest::keyClick(degC, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(degC->text(), QStringLiteral("20"));
+        QCOMPARE(degF->selectedText(), QStringLiteral("68.0"));
+        QCOMPARE(services.events, QStringList());
+    }
+};
+
+QTEST_MAIN(TestTemperature)
+#include "test_temperature.moc"
