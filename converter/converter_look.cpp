@@ -4,6 +4,7 @@
 #include "info/maker.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/theme_colours.h"
 #include "ui_converter_window.h"
 
 #include <QLayout>
@@ -29,18 +30,22 @@ void ConverterWindow::applyLook() {
     ui_->Label24->setFont(smaller);
     ui_->Label24->resize(ui_->Label24->width(), ui_->Frame3->height() - ui_->Label24->y() - 1);
 
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    for (QLabel* label :
-         {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label23})
-        label->setPalette(blue);
     for (QLabel* label :
          {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label24})
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
-    toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
-    toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
+    // The pictures keep the light ground they were drawn on; the blue texts on them, and the
+    // web address and the lines on the window, take the palette's colours.
+    toolkit::followPalette(*this, [this] {
+        toolkit::keepOnLightGround(*ui_->Picture1);
+        toolkit::keepOnLightGround(*ui_->Picture2);
+        for (QLabel* label :
+             {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label23})
+            toolkit::setTextColour(*label, Qt::blue);
+        toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
+        toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
+        toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
+    });
 
     ui_->Label23->setText(QString::fromUtf8(info::kWebAddress));
     ui_->Picture1->setToolTip(QString::fromUtf8(info::kLogoTooltip));

@@ -2,6 +2,7 @@
 
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/theme_colours.h"
 #include "ui_about_dialog.h"
 
 namespace info {
@@ -13,9 +14,14 @@ AboutDialog::AboutDialog(toolkit::DesktopServices&, QWidget* parent)
     toolkit::setFontPoints(*ui_->lblDescription, 12);
     ui_->lblVersion->setText(QStringLiteral("Version " AMPLORA_VERSION));
 
-    // An etched edge: a grey line over a white one.
-    toolkit::placeLine(*ui_->Line1_1, 90, 2445, 5654, 2445, 1, QColor(128, 128, 128));
-    toolkit::placeLine(*ui_->Line1_0, 105, 2460, 5654, 2460, 2, Qt::white);
+    toolkit::followPalette(*this, [this] {
+        toolkit::keepOnLightGround(*ui_->Picture1);
+        // An etched edge: a grey line over a white one.
+        const toolkit::Etch etch =
+            toolkit::etchOn({QColor(128, 128, 128), Qt::white}, toolkit::backdrop(*this));
+        toolkit::placeLine(*ui_->Line1_1, 90, 2445, 5654, 2445, 1, etch.shadow);
+        toolkit::placeLine(*ui_->Line1_0, 105, 2460, 5654, 2460, 2, etch.highlight);
+    });
 
     // cmdOK is the default button (ENTER); ESCAPE closes the dialog as its cancel button would.
     connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::close);

@@ -4,6 +4,7 @@
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/theme_colours.h"
 #include "ui_contact_window.h"
 
 #include <QMouseEvent>
@@ -32,11 +33,17 @@ ContactWindow::ContactWindow(toolkit::DesktopServices& services, QWidget* parent
 ContactWindow::~ContactWindow() = default;
 
 void ContactWindow::applyLook() {
-    // The page is paper-white: the desktop's colour for the inside of text boxes.
-    QPalette page = palette();
-    page.setColor(QPalette::Window, page.color(QPalette::Base));
-    setPalette(page);
     setAutoFillBackground(true);
+    toolkit::followPalette(*this, [this] {
+        // The page is paper-white: the desktop's colour for the inside of text boxes.
+        QPalette page = palette();
+        page.setColor(QPalette::Window, page.color(QPalette::Base));
+        setPalette(page);
+        // The web address is a link, underlined in its colour.
+        toolkit::setTextColour(*ui_->Label8, Qt::blue);
+        toolkit::placeLine(*ui_->Line1, 4680, 5040, 7320, 5040, 3,
+                           ui_->Label8->palette().color(QPalette::WindowText));
+    });
 
     using toolkit::setFontPoints;
     for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label6, ui_->Label5,
@@ -44,11 +51,6 @@ void ContactWindow::applyLook() {
         setFontPoints(*label, 13.5);
     setFontPoints(*ui_->Command1, 9.75);
     setFontPoints(*ui_->Command2, 9.75);
-
-    QPalette link = ui_->Label8->palette();
-    link.setColor(QPalette::WindowText, Qt::blue);
-    ui_->Label8->setPalette(link);
-    toolkit::placeLine(*ui_->Line1, 4680, 5040, 7320, 5040, 3, Qt::blue);
 }
 
 // A click on the web address opens it.

@@ -2,7 +2,10 @@
 
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/theme_colours.h"
 #include "ui_tutorial_window.h"
+
+#include <QApplication>
 
 namespace info {
 namespace {
@@ -15,9 +18,11 @@ TutorialWindow::TutorialWindow(toolkit::DesktopServices& services, QWidget* pare
     : QDialog(parent), ui_(std::make_unique<Ui::TutorialWindow>()) {
     ui_->setupUi(this);
 
-    QPalette teal = palette();
-    teal.setColor(QPalette::Window, kTeal);
-    setPalette(teal);
+    toolkit::followPalette(*this, [this] {
+        QPalette teal = palette();
+        teal.setColor(QPalette::Window, toolkit::backgroundIn(kTeal, QApplication::palette()));
+        setPalette(teal);
+    });
     setAutoFillBackground(true);
     using toolkit::setFontPoints;
     for (QLabel* paragraph : {ui_->Label1, ui_->Label2, ui_->Label3}) {

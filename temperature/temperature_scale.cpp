@@ -1,5 +1,7 @@
 #include "temperature/temperature_scale.h"
 
+#include "toolkit/theme_colours.h"
+
 #include <QPainter>
 
 namespace temperature {
@@ -31,9 +33,11 @@ double TemperatureScale::rowOfCelsius(double degC) {
 void TemperatureScale::paintEvent(QPaintEvent* e) {
     {
         QPainter p(this);
-        p.fillRect(rect(), Qt::white);
+        // Black on white, or the dark palette's counterparts.
+        const QColor paper = toolkit::backgroundIn(Qt::white, palette());
+        const QColor ink = toolkit::textOn(Qt::black, paper);
+        p.fillRect(rect(), paper);
         p.translate((width() - kWidth) / 2, (height() - kHeight) / 2);
-        const QColor ink(Qt::black);
         p.fillRect(kAxisX, static_cast<int>(kTopRow), 1, static_cast<int>(kBottomRow - kTopRow) + 1,
                    ink);
 

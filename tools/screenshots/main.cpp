@@ -1,24 +1,28 @@
 // Renders every window of the program to PNG files for the documentation:
 //   screenshots <output folder>
-// Run it on the offscreen platform (tools/screenshots/run does): no desktop is needed, and
-// message boxes, printing and the browser go to a recorder instead.
-#include "converter/main_window.h"
-#include "info/about.h"
-#include "info/contact.h"
-#include "info/help.h"
-#include "info/tutorial.h"
+// writes <window>.png under the light palette and <window>-dark.png under a dark one. Run it
+// on the offscreen platform (tools/screenshots/run does): no desktop is needed, and message
+// boxes, printing and the browser go to a recorder instead.
+#include "converter/converter_window.h"
+#include "info/about_dialog.h"
+#include "info/contact_window.h"
+#include "info/help_window.h"
+#include "info/tutorial_window.h"
 #include "recording_services.h"
-#include "temperature/temperature.h"
-#include "toolkit/entrybox.h"
-#include "toolkit/twips.h"
+#include "temperature/temperature_window.h"
+#include "tests/desktop/dark_palette.h"
+#include "toolkit/entry_box.h"
+#include "toolkit/layout_metrics.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStyle>
 #include <QTest>
 
 namespace {
 
 QString folder;
+QString suffix;
 
 void save(QWidget& window, const QString& name) {
     window.adjustSize();
@@ -27,7 +31,7 @@ void save(QWidget& window, const QString& name) {
     if (!QTest::qWaitForWindowExposed(&window))
         qFatal("%s was never shown", qPrintable(name));
     QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const QString path = QDir(folder).filePath(name + suffix + QStringLiteral(".png"));
     if (!window.grab().save(path))
         qFatal("cannot write %s", qPrintable(path));
     window.hide();
@@ -43,35 +47,43 @@ void enter(QWidget& window, const char* box, const QString& keys) {
     QTest::keyClick(b, Qt::Key_Return);
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    toolkit::useLayoutFont();
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(folder);
-    RecordingServices services;
-
-    Main converter(services);
+void renderAll(RecordingServices& services) {
+    converter::ConverterWindow converter(services);
     save(converter, QStringLiteral("converter-start"));
     converter.show();
     enter(converter, "txtHZ", QStringLiteral("50"));
     enter(converter, "txtAccGpk", QStringLiteral("1"));
     save(converter, QStringLiteral("converter-conversion"));
 
-    Temperature temperature(services, &converter);
+    temperature::TemperatureWindow temperature(services, &converter);
     temperature.show();
     enter(temperature, "degC", QStringLiteral("100"));
     save(temperature, QStringLiteral("temperature"));
 
-    Help help(services, &converter);
+    info::HelpWindow help(services, &converter);
     save(help, QStringLiteral("help"));
-    tutorial tutorialWindow(services, &converter);
-    save(tutorialWindow, QStringLiteral("tutorial"));
-    frmAbout about(services, &converter);
+    info::TutorialWindow tutorial(services, &converter);
+    save(tutorial, QStringLiteral("tutorial"));
+    info::AboutDialog about(services, &converter);
     save(about, QStringLiteral("about"));
-    Contact contact(services);
+    info::ContactWindow contact(services);
     save(contact, QStringLiteral("contact"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    toolkit::useLayoutFont();
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    RecordingServices services;
+
+    renderAll(services);
+    QApplication::setPalette(darkPalette());
+    suffix = QStringLiteral("-dark");
+    renderAll(services);
 
     if (!services.events.isEmpty())
         qWarning("unexpected: %s", qPrintable(services.events.join(QStringLiteral(", "))));
