@@ -1,0 +1,78 @@
+"""The converter window as a user meets it, through the real program: converter_cases.py
+<program> <case>."""
+import sys
+
+from desktop_session import Failure, main, wait_for
+
+CONVERTER = " Orvane - Amplora Vibration Conversion Program"
+HZ, CPM = "Frequency, Hz", "Frequency, CPM"
+ONE_G_PEAK_AT_50 = {
+    HZ: "50.0", CPM: "3000.0", "Acceleration, g, rms": "0.707", "Acceleration, g, pk": "1.0",
+    "Velocity, in/sec, rms": "0.869", "Velocity, in/sec, peak": "1.23",
+    "Velocity, mm/sec, rms": "22.1", "Velocity, mm/sec, peak": "31.2",
+    "Displacement, mils, pk - pk": "7.83", "Displacement, mm, pk - pk": "0.199",
+    "Acceleration decibels": "117.0", "Velocity decibels": "126.9"}
+
+
+def convert(s):
+    window = s.window(CONVERTER)
+    s.type("50")
+    s.keys("Return")
+    s.expect_texts(window, {HZ: "50.0", CPM: "3000.0"})
+    s.keys("Tab", "Tab", "Tab")
+    s.type("1")
+    s.keys("Return")
+    s.expect_texts(window, ONE_G_PEAK_AT_50)
+    return window
+
+
+def road(s):
+    convert(s)
+
+
+def range_message(s):
+    window = s.window(CONVERTER)
+    s.type("1000000")
+    box = s.window("Input Error")
+    if not s.control(box, "Entry out of range.  Value must be between  1 and  100000", "label"):
+        raise Failure("no range message")
+    s.keys("Return")
+    s.expect_texts(s.window(CONVERTER), {HZ: "100000"})
+
+
+def clear(s):
+    window = convert(s)
+    place = s.Atspi.Component.get_position(window, s.Atspi.CoordType.SCREEN)
+    s.click(s.control(window, "Clear", "push button"))
+    window = s.window(CONVERTER)
+    s.expect_texts(window, {name: "" for name in ONE_G_PEAK_AT_50})
+    us = s.control(window, "US", "radio button")
+    if not (s.has(us, "CHECKED") and s.has(us, "SENSITIVE")):
+        raise Failure("US is not chosen and changeable after Clear")
+    moved = s.Atspi.Component.get_position(window, s.Atspi.CoordType.SCREEN)
+    if (moved.x, moved.y) != (place.x, place.y):
+        raise Failure("Clear moved the window from %r to %r" % (place, moved))
+
+
+def exit_with_contact_open(s):
+    window = s.window(CONVERTER)
+    s.keys("alt+h", "c")
+    s.window("Orvane - Contact Information")
+    s.window(CONVERTER)
+    s.keys("alt+f", "e")  # the contact window may cover the Exit button
+    status = wait_for(lambda: s.program.poll() is not None and (s.program.returncode,))
+    if status != (0,):
+        raise Failure("the program ended with %r" % (status,))
+
+
+def middle_click(s):
+    window = convert(s)
+    s.click(s.control(window, CPM, "text"), repeat=2)  # the X selection now holds 3000.0
+    s.click(s.control(window, HZ, "text"), button=2)
+    s.keys("Tab")
+    s.expect_texts(window, {HZ: "50.0", CPM: "3000.0"})
+
+
+if __name__ == "__main__":
+    sys.exit(main({f.__name__: f for f in (road, range_message, clear, exit_with_contact_open,
+                                           middle_click)}))

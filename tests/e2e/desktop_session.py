@@ -1,0 +1,170 @@
+"""The built program on a private desktop: an X server, a session bus and the accessibility
+bus. Keys and clicks go through the X server (xdotool); what the windows show is read back
+through the accessibility bus, controls found by their accessible names."""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = 30.0  # generous: the tests share two cores with builds
+
+
+class Failure(AssertionError):
+    pass
+
+
+def wait_for(predicate, timeout=TIMEOUT):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(0.05)
+
+
+class Session:
+    def __init__(self, program):
+        self.procs = []
+        read_fd, write_fd = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-screen", "0",
+                     "1280x1024x24"], pass_fds=(write_fd,))
+        os.close(write_fd)
+        with os.fdopen(read_fd) as pipe:
+            display = ":" + pipe.readline().strip()
+        bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                          stdout=subprocess.PIPE, text=True)
+        address = bus.stdout.readline().strip()
+        self.runtime = tempfile.TemporaryDirectory()
+        os.chmod(self.runtime.name, 0o700)
+        for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY", "QT_IM_MODULE"):
+            os.environ.pop(name, None)
+        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
+                          XDG_RUNTIME_DIR=self.runtime.name, QT_QPA_PLATFORM="xcb",
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, Gio, GLib
+        self.Atspi, self.GLib = Atspi, GLib
+        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+
+        def call(interface, method, args, reply=None):
+            return session.call_sync("org.a11y.Bus", "/org/a11y/bus", interface, method, args,
+                                     reply, 0, 2000, None)
+        # The accessibility bus must be up before the program asks whether to join it.
+        if not wait_for(lambda: self._try(lambda: call(
+                "org.a11y.Bus", "GetAddress", None, GLib.VariantType("(s)")).unpack()[0])):
+            raise Failure("the accessibility bus did not start")
+        call("org.freedesktop.DBus.Properties", "Set", GLib.Variant(
+            "(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))))
+        self.program = self._spawn([program])
+        self.app = wait_for(self._application)
+        if not self.app:
+            raise Failure("the program never appeared on the accessibility bus")
+        self.app.set_cache_mask(Atspi.Cache.NONE)
+
+    def _spawn(self, args, **kwargs):
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        proc = subprocess.Popen(args, stderr=subprocess.DEVNULL, **kwargs)
+        self.procs.append(proc)
+        return proc
+
+    def _try(self, call, default=None):
+        try:
+            return call()
+        except self.GLib.Error:
+            return default
+
+    def close(self):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.terminate()
+                proc.wait(timeout=10)
+        self.runtime.cleanup()
+
+    def _application(self):
+        for app in self.children(self.Atspi.get_desktop(0)):
+            if self._try(app.get_process_id) == self.program.pid and self.children(app):
+                return app
+        return None
+
+    def children(self, acc):
+        count = self._try(acc.get_child_count, 0)
+        return [c for c in (self._try(lambda i=i: acc.get_child_at_index(i))
+                            for i in range(count)) if c]
+
+    def running(self):
+        status = self.program.poll()
+        if status is not None:
+            raise Failure("the program ended by itself, status %d" % status)
+        return True
+
+    # Windows and controls ----------------------------------------------------------------
+
+    def window(self, title):
+        """Waits for the window with this title and gives it the keyboard focus."""
+        def mapped():
+            self.running()
+            found = [w for w in self.children(self.app) if self._try(w.get_name) == title]
+            ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
+                                  "--name", "^%s$" % title], capture_output=True, text=True)
+            return found and ids.stdout.split() and (found[0], ids.stdout.split()[-1])
+        found = wait_for(mapped)
+        if not found:
+            raise Failure("no window %r" % title)
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[1]], check=True)
+        return found[0]
+
+    def control(self, root, name, role):
+        for child in self.children(root):
+            if (self._try(child.get_name) == name and self._try(child.get_role_name) == role
+                    and self.has(child, "SHOWING")):
+                return child
+            found = self.control(child, name, role)
+            if found:
+                return found
+        return None
+
+    def has(self, acc, state):
+        return self._try(lambda: acc.get_state_set().contains(getattr(
+            self.Atspi.StateType, state)), False)
+
+    def text(self, acc):
+        return self._try(lambda: self.Atspi.Text.get_text(acc, 0, -1))
+
+    def expect_texts(self, window, expected):
+        boxes = {name: self.control(window, name, "text") for name in expected}
+        if not wait_for(lambda: self.running() and all(
+                self.text(boxes[n]) == t for n, t in expected.items())):
+            raise Failure("expected %r, shown %r" % (
+                expected, {n: self.text(b) for n, b in boxes.items()}))
+
+    # Input ---------------------------------------------------------------------------------
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "30"] + list(keys), check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
+
+    def click(self, acc, button=1, repeat=1):
+        box = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
+                        str(box.y + box.height // 2), "click", "--repeat", str(repeat),
+                        str(button)], check=True)
+
+
+def main(cases):
+    """<program> <case>: runs one case on a desktop of its own."""
+    program, case = sys.argv[1], sys.argv[2]
+    session = Session(program)
+    try:
+        cases[case](session)
+    except Failure as failure:
+        print("FAIL %s: %s" % (case, failure))
+        return 1
+    finally:
+        session.close()
+    print("PASS %s" % case)
+    return 0
