@@ -15,11 +15,11 @@ void writeBoxColumns(Output& out) {
     out.put('\n');
 }
 
-void writeBoxTexts(const BoxTexts& texts, Output& out) {
-    out.put(texts.front());
-    for (std::size_t i = 1; i < texts.size(); ++i) {
-        out.put(',');
-        out.put(texts[i]);
+void writeBoxTexts(const ReadingTypist& typist, Output& out) {
+    for (const converter::BoxDescription& d : converter::kBoxes) {
+        if (d.box != converter::kBoxes.front().box)
+            out.put(',');
+        out.put(typist.text(d.box));
     }
     out.put('\n');
 }

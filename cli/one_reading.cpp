@@ -19,7 +19,7 @@ std::size_t displayWidth(std::string_view text) {
     }));
 }
 
-void writeTable(const BoxTexts& texts, engine::Reference reference, Output& out) {
+void writeTable(const ReadingTypist& typist, engine::Reference reference, Output& out) {
     constexpr std::size_t kGap = 2;
     std::size_t width = 0;
     for (const converter::BoxDescription& d : converter::kBoxes)
@@ -28,7 +28,7 @@ void writeTable(const BoxTexts& texts, engine::Reference reference, Output& out)
         const std::string_view caption = converter::reportCaption(d.box, reference);
         out.put(caption);
         out.put(std::string(width + kGap - displayWidth(caption), ' '));
-        out.put(texts[converter::indexOf(d.box)]);
+        out.put(typist.text(d.box));
         out.put('\n');
     }
 }
@@ -38,19 +38,19 @@ void writeTable(const BoxTexts& texts, engine::Reference reference, Output& out)
 int convertOneReading(const Options& options, Output& out) {
     const Reading reading{options.reference, *options.frequencyBox, options.frequency,
                           *options.levelBox, options.level};
-    BoxTexts texts;
-    if (const auto refusal = convertReading(reading, texts)) {
+    ReadingTypist typist;
+    if (const auto refusal = typist.type(reading)) {
         const Box box = refusal->inFrequency ? reading.frequencyBox : reading.levelBox;
         complainAsProgram("--" + std::string(converter::describe(box).key) + ": " +
                           refusal->message);
         return kExitBadData;
     }
     if (!options.csv) {
-        writeTable(texts, options.reference, out);
+        writeTable(typist, options.reference, out);
         return kExitOk;
     }
     writeBoxColumns(out);
-    writeBoxTexts(texts, out);
+    writeBoxTexts(typist, out);
     return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 #include "cli/reading.h"
 
 #include "cli/diagnostics.h"
-#include "converter/converter_model.h"
 #include "converter/typist.h"
 
 #include <algorithm>
@@ -44,21 +43,17 @@ std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_vie
 
 } // namespace
 
-std::optional<Refusal> convertReading(const Reading& reading, BoxTexts& texts) {
-    std::optional<entry::Notice> notice;
-    converter::ConverterModel model([&notice](const entry::Notice& n) {
-        if (!notice)
-            notice = n;
+std::optional<Refusal> ReadingTypist::type(const Reading& reading) {
+    notice_.reset();
+    converter::ConverterModel& model = model_.emplace([this](const entry::Notice& notice) {
+        if (!notice_)
+            notice_ = notice;
     });
     model.selectReference(reading.reference);
     converter::Typist typist(model);
-    if (auto refusal = enter(typist, reading.frequencyBox, reading.frequency, notice))
+    if (auto refusal = enter(typist, reading.frequencyBox, reading.frequency, notice_))
         return refusal;
-    if (auto refusal = enter(typist, reading.levelBox, reading.level, notice))
-        return refusal;
-    for (const converter::BoxDescription& d : converter::kBoxes)
-        texts[converter::indexOf(d.box)] = model.text(d.box);
-    return std::nullopt;
+    return enter(typist, reading.levelBox, reading.level, notice_);
 }
 
 std::optional<Box> levelBoxNamed(std::string_view key) {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "converter/boxes.h"
+#include "converter/converter_model.h"
 #include "engine/decibels.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,12 +28,23 @@ struct Refusal {
     std::string message;
 };
 
-// The twelve box texts in table order.
-using BoxTexts = std::array<std::string, converter::kBoxCount>;
+// Types each reading into a converter model started afresh for it, as into a newly opened
+// window.
+class ReadingTypist {
+public:
+    ReadingTypist() = default;
+    ReadingTypist(const ReadingTypist&) = delete;
+    ReadingTypist& operator=(const ReadingTypist&) = delete;
 
-// Types the reading into a new converter model: the texts the window's twelve boxes would
-// show afterwards, or why the window refused it. `texts` is only written when it took it.
-std::optional<Refusal> convertReading(const Reading& reading, BoxTexts& texts);
+    // Why the window refused the reading, or nothing when it took it: text() then gives what
+    // each box shows.
+    std::optional<Refusal> type(const Reading& reading);
+    const std::string& text(converter::Box box) const { return model_->text(box); }
+
+private:
+    std::optional<entry::Notice> notice_; // the first the model gave
+    std::optional<converter::ConverterModel> model_;
+};
 
 // The unit box a reading names by its command-line key, in any letter case.
 std::optional<converter::Box> levelBoxNamed(std::string_view key);

@@ -123,7 +123,7 @@ bool ReadingsConverter::convertRow(std::string_view name) {
                       "unknown unit " + shown(unit) + " (the units are " + levelKeys() + ")");
     const Reading reading{reference_, layout_.frequencyBox, row[layout_.frequency], *levelBox,
                           row[layout_.level]};
-    if (const auto refusal = convertReading(reading, texts_)) {
+    if (const auto refusal = typist_.type(reading)) {
         const std::size_t field = refusal->inFrequency ? layout_.frequency : layout_.level;
         return refuse(name, row.line, columnName(field), refusal->message);
     }
@@ -131,7 +131,7 @@ bool ReadingsConverter::convertRow(std::string_view name) {
         out_.field(row[i]);
         out_.put(',');
     }
-    writeBoxTexts(texts_, out_);
+    writeBoxTexts(typist_, out_);
     return true;
 }
 

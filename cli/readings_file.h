@@ -54,7 +54,7 @@ private:
     Layout layout_;
     std::vector<std::string> header_;
     Record record_;
-    BoxTexts texts_;
+    ReadingTypist typist_;
 };
 
 } // namespace cli
