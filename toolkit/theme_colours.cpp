@@ -106,17 +106,19 @@ Etch etchOn(const Etch& designed, const QColor& background) {
 
 namespace {
 
-// Re-applies a window's colours once a palette change has reached every widget.
+// Re-applies a window's colours after a change of the application's palette. The window
+// hears of the change before it takes the new palette on; once it has, the colours are
+// worked out again.
 class PaletteFollower : public QObject {
 public:
     PaletteFollower(QWidget& window, std::function<void()> apply)
         : QObject(&window), apply_(std::move(apply)) {
-        qApp->installEventFilter(this);
+        window.installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && !pending_) {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ApplicationPaletteChange && !pending_) {
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;

@@ -10,9 +10,9 @@
 #include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
-#include "tests/desktop/dark_palette.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
+#include "tools/screenshots/dark_palette.h"
 
 #include <QApplication>
 #include <QDir>

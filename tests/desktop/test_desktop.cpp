@@ -1,0 +1,129 @@
+// The window program as a desktop meets it: its command line with no display; under light and
+// dark palettes, opened so or switched to, each text in a colour of its own reads (WCAG AA: 4.5:1
+// against what lies behind it in the rendered window); switched back, the window is as before.
+#include "converter/converter_window.h"
+#include "info/about_dialog.h"
+#include "info/contact_window.h"
+#include "info/tutorial_window.h"
+#include "recording_services.h"
+#include "temperature/temperature_window.h"
+#include "toolkit/theme_colours.h"
+#include "tools/screenshots/dark_palette.h"
+
+#include <QApplication>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+template <typename W> auto make = [](RecordingServices& s) -> QWidget* { return new W(s); };
+struct Window {
+    QWidget* (*make)(RecordingServices&);
+    QString texts;    // widgets whose text or drawing must read
+    QString pictures; // pictures drawn for the light window, which must keep its colour behind them
+};
+const QHash<QString, Window> kWindows{
+    {"converter",
+     {make<converter::ConverterWindow>, "Label18 Label19 Label20 Label21 Label22 Label23",
+      "Picture1"}},
+    {"tutorial", {make<info::TutorialWindow>, "Label1 Label2 Label3", ""}},
+    {"about", {make<info::AboutDialog>, "", "Picture1"}},
+    {"contact", {make<info::ContactWindow>, "Label8", ""}},
+    {"temperature", {make<temperature::TemperatureWindow>, "Picture1", ""}}};
+
+// In `area`: the ground is the commonest colour, the ink the one farthest from it.
+std::pair<QColor, QColor> inkAndGround(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[image.pixel(x, y)];
+    const QRgb ground = std::max_element(count.cbegin(), count.cend()).key();
+    const QList<QRgb> colours = count.keys();
+    const auto nearer = [&](QRgb a, QRgb b) {
+        return toolkit::contrastRatio(a, ground) < toolkit::contrastRatio(b, ground);
+    };
+    return {*std::max_element(colours.cbegin(), colours.cend(), nearer), ground};
+}
+
+void expectReadable(QWidget& window, const Window& in, const QColor& lightWindow) {
+    const QImage image = window.grab().toImage();
+    for (const QString& name : (in.texts + ' ' + in.pictures).split(' ', Qt::SkipEmptyParts)) {
+        const auto* w = window.findChild<QWidget*>(name);
+        QVERIFY2(w, qPrintable(name));
+        const QRect area =
+            w->visibleRegion().boundingRect().translated(w->mapTo(&window, QPoint()));
+        const auto [ink, ground] = inkAndGround(image, area);
+        const double ratio = toolkit::contrastRatio(ink, ground);
+        const bool picture = in.pictures.contains(name);
+        const QString seen = QString("%1 %2 on %3: %4").arg(name, ink.name(), ground.name());
+        QVERIFY2(picture ? ground == lightWindow : ratio >= toolkit::kReadableContrast,
+                 qPrintable(seen.arg(ratio)));
+    }
+}
+
+} // namespace
+
+class Desktop : public QObject {
+    Q_OBJECT
+    QPalette light_;
+    RecordingServices services_;
+
+private slots:
+    void commandLine() {
+        QProcess program;
+        program.setProcessEnvironment({}); // no display, no platform chosen
+        const QString v = AMPLORA_VERSION;
+        // The exit status, and what the answer on stdout, or else the one-line hint, names.
+        for (const auto& [arguments, status, told] :
+             std::initializer_list<std::tuple<QStringList, int, QString>>{
+                 {{"--version"}, 0, v},
+                 {{"--help"}, 0, "--version"},
+                 {{"-style", "Fusion", "-reverse", "-stylesheet=a.qss", "-v"}, 0, v},
+                 {{"--frobnicate"}, 64, "--frobnicate"},
+                 {{"readings.csv"}, 64, "readings.csv"},
+                 {{"-style"}, 64, "-style"}}) {
+            program.start(AMPLORA_PROGRAM, arguments);
+            QVERIFY(program.waitForFinished(60000) && program.exitStatus() == QProcess::NormalExit);
+            const QString out = program.readAllStandardOutput();
+            const QString err = program.readAllStandardError();
+            const QByteArray what = (arguments.join(' ') + ": " + out + err).toLocal8Bit();
+            QVERIFY2(program.exitCode() == status && (status ? err : out).contains(told), what);
+            QVERIFY2(!status || (out.isEmpty() && err.count('\n') == 1), what);
+        }
+    }
+    void initTestCase() {
+        QApplication::setStyle("Fusion");
+        QApplication::setCursorFlashTime(0); // a blinking caret would make grabs differ
+        light_ = QApplication::palette();
+        // Published WCAG values: pure blue on white; the lightest grey on white that fails AA.
+        for (auto [a, b, r] : {std::tuple{0x0000ff, 0xffffff, 8.59}, {0x777777, 0xffffff, 4.48}})
+            QCOMPARE(qRound(toolkit::contrastRatio(QColor(a), QColor(b)) * 100) / 100.0, r);
+    }
+    void readable_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPalette>("palette");
+        for (const QString& window : kWindows.keys())
+            for (const auto& [name, p] : {std::pair{"light", light_}, {"dark", darkPalette()}})
+                QTest::addRow("%s %s", qPrintable(window), name) << window << p;
+    }
+    void readable() {
+        QFETCH(QString, window);
+        QFETCH(QPalette, palette);
+        for (const bool switching : {false, true}) {
+            QApplication::setPalette(switching ? light_ : palette);
+            const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            const QImage before = w->grab().toImage();
+            QApplication::setPalette(palette);
+            QTest::qWait(20); // the window takes its colours once every widget has the palette
+            expectReadable(*w, kWindows[window], light_.color(QPalette::Window));
+            QApplication::setPalette(light_);
+            QTest::qWait(20);
+            QVERIFY(!switching || w->grab().toImage() == before);
+        }
+    }
+};
+
+QTEST_MAIN(Desktop)
+#include "test_desktop.moc"
