@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include <cfloat>
 #include <cmath>
 #include <tuple>
 
@@ -30,10 +29,9 @@ class TestLevels : public QObject {
     Q_OBJECT
 
 private slots:
-    // An entry of 1 in the base unit; levels in window order (g rms, g pk, in/s rms, in/s pk,
-    // mm/s rms, mm/s pk, mils pk-pk, mm pk-pk, AdB, VdB) at 100 Hz, and at 200 Hz, where the
-    // velocity of an acceleration halves and its displacement quarters. The frequency's part
-    // (derivedLevels) leaves the entered quantity's own levels alone.
+    // An entry of 1 in the base unit: levels in window order (g rms, g pk, in/s rms, in/s pk,
+    // mm/s rms, mm/s pk, mils, mm, AdB, VdB) at 100 Hz; at 200 Hz velocity from acceleration
+    // halves and displacement quarters. derivedLevels leaves the entry's own quantity alone.
     void allLevels_data() {
         QTest::addColumn<Quantity>("quantity");
         QTest::addColumn<bool>("iso");
@@ -110,7 +108,6 @@ private slots:
         // clang-format on
         for (const auto& row : rows)
             QTest::newRow(row[0]) << std::strtod(row[0], nullptr) << row[1];
-        QTest::newRow("DBL_MAX") << DBL_MAX << "179769313486232" + QString(294, '0') + ".0";
         const char* const shown[] = {"0.707", "1.0",  "0.869", "1.23",  "22.1",
                                      "31.2",  "7.83", "0.199", "117.0", "126.9"};
         const auto entry = engine::allLevels(Quantity::Acceleration, 1 / 1.414, 50, kUS);
