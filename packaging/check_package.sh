@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Checks the desktop integration and the Debian package:
-#   check_package.sh metadata <packaging folder> <app id>
-#   check_package.sh install  <build folder> <app id> "<icon sizes>"
-#   check_package.sh deb      <build folder> <app id> "<icon sizes>"
+#   check_package.sh metadata <built packaging folder> <app id> <screenshots folder>
+#   check_package.sh install  <build folder> <app id> "<icon sizes>" "<programs>"
+#   check_package.sh deb      <build folder> <app id> "<icon sizes>" "<programs>"
+# The programs are those installed to bin/, each with its manual page.
 set -euo pipefail
 
-mode="$1" dir="$2" app_id="$3" sizes="${4:-}"
+mode="$1" dir="$2" app_id="$3" sizes="${4:-}" programs="${5:-amplora}"
 failures=0
 fail() {
   echo "FAIL: $*"
@@ -14,20 +15,30 @@ fail() {
 
 # The paths every installation holds, relative to the prefix.
 expected_paths() {
-  echo bin/amplora
+  local p s
+  for p in $programs; do
+    echo "bin/$p"
+    echo "share/man/man1/$p.1.gz"
+  done
   echo share/applications/amplora.desktop
   echo "share/metainfo/$app_id.metainfo.xml"
   echo share/icons/hicolor/scalable/apps/amplora.svg
-  local s
   for s in $sizes; do echo "share/icons/hicolor/${s}x${s}/apps/amplora.png"; done
+  echo share/doc/amplora/copyright
+  echo share/doc/amplora/changelog.gz
 }
 
 check_tree() { # <prefix>: the files are there, the icons have their sizes, the data is valid
-  local prefix="$1" path s
+  local prefix="$1" path s p warnings
   while read -r path; do
     [ -f "$prefix/$path" ] || fail "missing $path"
   done < <(expected_paths)
-  [ -x "$prefix/bin/amplora" ] || fail "bin/amplora is not executable"
+  for p in $programs; do
+    [ -x "$prefix/bin/$p" ] || fail "bin/$p is not executable"
+    # man draws the page as a user would see it; groff's complaints mean a broken page.
+    warnings="$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$p.1.gz" 2>&1 >/dev/null || true)"
+    [ -z "$warnings" ] || fail "the manual page of $p: $warnings"
+  done
   for s in $sizes; do
     file "$prefix/share/icons/hicolor/${s}x${s}/apps/amplora.png" |
       grep -q "PNG image data, $s x $s," || fail "the ${s}x${s} icon is not a $s x $s PNG"
@@ -42,12 +53,22 @@ trap 'rm -rf "$work"' EXIT
 
 case "$mode" in
 metadata)
+  shots="$4"
+  metainfo="$dir/$app_id.metainfo.xml"
   desktop-file-validate "$dir/amplora.desktop" || fail "desktop entry"
-  appstreamcli validate --no-net "$dir/$app_id.metainfo.xml" || fail "AppStream data"
+  appstreamcli validate --no-net "$metainfo" || fail "AppStream data"
   grep -qx "Exec=amplora" "$dir/amplora.desktop" || fail "Exec is not amplora"
   grep -qx "Icon=amplora" "$dir/amplora.desktop" || fail "Icon is not amplora"
-  grep -q "<launchable type=\"desktop-id\">amplora.desktop</launchable>" \
-    "$dir/$app_id.metainfo.xml" || fail "the AppStream data does not launch amplora.desktop"
+  grep -q "<launchable type=\"desktop-id\">amplora.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream data does not launch amplora.desktop"
+  grep -q "<release version=\"[0-9.]*\" date=\"[0-9-]*\"" "$metainfo" ||
+    fail "the AppStream data names no release with its date"
+  # Each screenshot it shows is one of ours, published under the maker's address.
+  images="$(grep -o '<image[^>]*>[^<]*</image>' "$metainfo" | sed 's/<[^>]*>//g')"
+  [ -n "$images" ] || fail "the AppStream data shows no screenshot"
+  for url in $images; do
+    [ -f "$shots/$(basename "$url")" ] || fail "no $(basename "$url") in docs/screenshots"
+  done
   ;;
 install)
   cmake --install "$dir" --prefix "$work/usr" >/dev/null
@@ -72,8 +93,16 @@ deb)
   done
   dpkg-deb -x "$deb" "$work/root"
   check_tree "$work/root/usr"
-  file "$work/root/usr/bin/amplora" | grep -Eq "ELF .*, stripped$" ||
-    fail "the program is not a stripped executable"
+  for p in $programs; do
+    file "$work/root/usr/bin/$p" | grep -Eq "ELF .*, stripped$" ||
+      fail "$p is not a stripped executable"
+  done
+  # Debian's own judgement of the package: no error and no warning. Lintian says it is run as
+  # root (CI is); that note is not about the package.
+  report="$(lintian --display-info "$deb" 2>&1 | grep -v 'running with root privileges' || true)"
+  echo "lintian:"
+  echo "${report:-(nothing to report)}"
+  if grep -Eq '^[EW]: ' <<<"$report"; then fail "lintian reports errors or warnings"; fi
   ;;
 *)
   echo "unknown mode $mode" >&2

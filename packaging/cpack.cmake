@@ -7,10 +7,17 @@ set(CPACK_PACKAGE_VENDOR "Orvane Instruments, Inc")
 set(CPACK_PACKAGE_CONTACT "Orvane Instruments <service@orvane.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvane.example")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vibration unit converter")
+# Lines of at most 80 columns, as Debian wants them; CPack indents them.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Converts one machine-vibration level, at the frequency of its peak, into every other\
- common unit of acceleration, velocity, displacement and decibels; with a temperature\
- converter, operating help and a tutorial.")
+  "Amplora is for people who measure machine vibration. Given the frequency of
+one vibration peak, in Hz or in cycles per minute, and one known level, it
+shows that level in every other common unit at once: acceleration in g rms and
+g peak, velocity in in/sec and mm/sec rms and peak, displacement in mils and
+mm peak-to-peak, and acceleration and velocity decibels under the US or the
+ISO references.
+
+A Celsius and Fahrenheit converter, operating help and a tutorial on vibration
+units come with it, and every window can be printed.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
