@@ -32,7 +32,7 @@ ensure_packages() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  echo "Installing ${#missing[@]} missing packages with apt-get (once): ${missing[*]}"
   local sudo=()
   if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; return 1; }
@@ -73,4 +73,33 @@ build_fuzz() {
     cmake -S "$ROOT/fuzz" -B "$dir" -DCMAKE_CXX_COMPILER=clang++ >/dev/null || return 1
   fi
   cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+}
+
+# Builds the target $2 in the configured tree $1 and shows how far it has come on one line
+# (on a terminal; elsewhere a line every 10 %). The compiler's output goes to $1/build.log and
+# is shown, its end, only when the build fails.
+build_with_progress() {
+  local dir="$1" target="$2" log="$1/build.log"
+  if cmake --build "$dir" --target "$target" -j"$(nproc)" 2>&1 | tee "$log" | show_progress; then
+    return 0
+  fi
+  echo "The build failed; the end of $log:" >&2
+  tail -n 40 "$log" >&2
+  return 1
+}
+
+# Reads make's "[ 42%] ..." lines and shows the percentage.
+show_progress() {
+  local line percent shown=-10
+  while IFS= read -r line; do
+    [[ $line =~ ^\[\ *([0-9]+)%\] ]] || continue
+    percent="${BASH_REMATCH[1]}"
+    if [ -t 1 ]; then
+      printf '\r  %3d %%' "$percent"
+    elif [ "$percent" -ge $((shown + 10)) ]; then
+      echo "  $percent %"
+      shown="$percent"
+    fi
+  done
+  if [ -t 1 ]; then echo; fi
 }
