@@ -41,8 +41,8 @@ void writeHelp(Output& out) {
     out.put("\n"
             "  --csv          print one reading as CSV\n"
             "  --skip-bad     report bad rows and convert the rest\n"
-            "  --help         show this help\n"
-            "  --version      show the version\n"
+            "  -h, --help     show this help\n"
+            "  -v, --version  show the version\n"
             "\n"
             "Exit status: 0 done, 64 usage error, 65 bad reading or file of readings,\n"
             "66 an input cannot be opened or read, 74 the output cannot be written.\n");

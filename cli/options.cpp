@@ -72,9 +72,11 @@ Options parseOptions(int argc, const char* const* argv) {
             optionsEnded = true;
             continue;
         }
-        if (!arg.starts_with("--"))
+        // The short forms amplora itself takes.
+        std::string_view name = arg == "-h" ? "--help" : arg == "-v" ? "--version" : arg;
+        if (!name.starts_with("--"))
             throw UsageError("unknown option '" + std::string(arg) + "'");
-        std::string_view name = arg.substr(2);
+        name.remove_prefix(2);
         std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string_view::npos) {
             value = std::string(name.substr(equals + 1));
