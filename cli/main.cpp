@@ -1,5 +1,6 @@
 // amplora-convert: the converter window's digits for readings given on the command line or in
 // CSV files, without a display.
+#include "cli/box_columns.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/one_reading.h"
@@ -29,14 +30,14 @@ void writeHelp(Output& out) {
             "With --hz or --cpm, converts one reading and prints the twelve boxes (as a\n"
             "header line and one row with --csv). Otherwise reads CSV files of readings\n"
             "(standard input when none or -) with a header naming the columns hz or cpm,\n"
-            "level and unit, and writes CSV to standard output: every other column, then\n"
-            "hz,cpm,g_rms,g_pk,in_s_rms,in_s_pk,mm_s_rms,mm_s_pk,mils_pp,mm_pp,adb,vdb.\n"
-            "\n"
+            "level and unit, and writes CSV to standard output: every other column, then\n");
+    writeBoxColumns(out);
+    out.put("\n"
             "  --ref us|iso   decibel references (default us)\n"
             "  --hz F         the frequency in Hz\n"
             "  --cpm F        the frequency in cycles per minute\n"
-            "  --UNIT LEVEL   the level; UNIT is one of\n"
-            "                 ");
+            "  --UNIT LEVEL   the level in UNIT, one of\n"
+            "    ");
     out.put(levelKeys());
     out.put("\n"
             "  --csv          print one reading as CSV\n"
