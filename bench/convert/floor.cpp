@@ -46,8 +46,8 @@ double number(std::string_view text) {
 }
 
 // The passed-through columns, then twelve numbers from the frequency and the level.
-void convertRow(std::string_view line, std::size_t frequency, std::size_t level,
-                std::size_t unit, Writer& out) {
+void convertRow(std::string_view line, std::size_t frequency, std::size_t level, std::size_t unit,
+                Writer& out) {
     std::array<std::string_view, 16> fields{};
     std::size_t count = 0;
     for (std::size_t start = 0; count < fields.size();) {
