@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
