@@ -19,8 +19,7 @@ namespace {
 template <typename W> auto make = [](RecordingServices& s) -> QWidget* { return new W(s); };
 struct Window {
     QWidget* (*make)(RecordingServices&);
-    QString texts;    // widgets whose text or drawing must read
-    QString pictures; // pictures drawn for the light window, which must keep its colour behind them
+    QString texts, pictures; // what must read; pictures drawn for the light window keep its colour
 };
 const QHash<QString, Window> kWindows{
     {"converter",
@@ -38,20 +37,18 @@ std::pair<QColor, QColor> inkAndGround(const QImage& image, const QRect& area) {
         for (int x = area.left(); x <= area.right(); ++x)
             ++count[image.pixel(x, y)];
     const QRgb ground = std::max_element(count.cbegin(), count.cend()).key();
-    const QList<QRgb> colours = count.keys();
     const auto nearer = [&](QRgb a, QRgb b) {
         return toolkit::contrastRatio(a, ground) < toolkit::contrastRatio(b, ground);
     };
-    return {*std::max_element(colours.cbegin(), colours.cend(), nearer), ground};
+    return {*std::max_element(count.keyBegin(), count.keyEnd(), nearer), ground};
 }
 
-void expectReadable(QWidget& window, const Window& in, const QColor& lightWindow) {
-    const QImage image = window.grab().toImage();
+void expectReadable(QWidget& win, const Window& in, const QColor& lightWindow) {
+    const QImage image = win.grab().toImage();
     for (const QString& name : (in.texts + ' ' + in.pictures).split(' ', Qt::SkipEmptyParts)) {
-        const auto* w = window.findChild<QWidget*>(name);
+        const auto* w = win.findChild<QWidget*>(name);
         QVERIFY2(w, qPrintable(name));
-        const QRect area =
-            w->visibleRegion().boundingRect().translated(w->mapTo(&window, QPoint()));
+        const QRect area = w->visibleRegion().boundingRect().translated(w->mapTo(&win, QPoint()));
         const auto [ink, ground] = inkAndGround(image, area);
         const double ratio = toolkit::contrastRatio(ink, ground);
         const bool picture = in.pictures.contains(name);
@@ -72,13 +69,12 @@ private slots:
     void commandLine() {
         QProcess program;
         program.setProcessEnvironment({}); // no display, no platform chosen
-        const QString v = AMPLORA_VERSION;
         // The exit status, and what the answer on stdout, or else the one-line hint, names.
         for (const auto& [arguments, status, told] :
              std::initializer_list<std::tuple<QStringList, int, QString>>{
-                 {{"--version"}, 0, v},
+                 {{"--version"}, 0, AMPLORA_VERSION},
                  {{"--help"}, 0, "--version"},
-                 {{"-style", "Fusion", "-reverse", "-stylesheet=a.qss", "-v"}, 0, v},
+                 {{"-style", "Fusion", "-reverse", "-stylesheet=a.qss", "-v"}, 0, AMPLORA_VERSION},
                  {{"--frobnicate"}, 64, "--frobnicate"},
                  {{"readings.csv"}, 64, "readings.csv"},
                  {{"-style"}, 64, "-style"}}) {
