@@ -57,7 +57,7 @@ void ConverterModel::keyDown(Box box) {
         if (d.box == box)
             continue;
         if (d.unit)
-            write(d.box, {});
+            fields_.clear(indexOf(d.box));
         setEnabled(d.box, false);
     }
 }
@@ -69,15 +69,15 @@ void ConverterModel::keyPress(Box box, std::int16_t& keyAscii, entry::Selection 
         levelKeyPress(box, keyAscii, selection);
 }
 
-void ConverterModel::edited(Box box, std::string text) {
-    fields_.edited(indexOf(box), std::move(text));
+void ConverterModel::edited(Box box, std::string_view text) {
+    fields_.edited(indexOf(box), text);
 }
 
 void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
                                        entry::Selection selection) {
     entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_);
     const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
-    write(other, {});
+    fields_.clear(indexOf(other));
     referenceLocked_ = true;
     emptyFrequencyDependents();
     for (const BoxDescription& d : kBoxes)
@@ -112,7 +112,7 @@ void ConverterModel::emptyFrequencyDependents() {
         return;
     for (engine::Unit unit : engine::kAllUnits)
         if (engine::quantityOf(unit) != *enteredQuantity_)
-            write(boxOf(unit), {});
+            fields_.clear(indexOf(boxOf(unit)));
 }
 
 // The other two quantities again at the new frequency, from the base box of the quantity
@@ -143,43 +143,39 @@ void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selec
     const engine::Unit unit = unitOf(box);
     const Quantity quantity = engine::quantityOf(unit);
     const double base = engine::toBaseUnit(unit, entry::numericValue(text(box)), references());
-    if (!frequencyUsable() || !convertsSensibly(quantity, base, describe(box).bounds))
+    const std::optional<float> hz = usableFrequency();
+    if (!hz)
         return;
+    // A level that arrived without key checks (a paste, or one of the window's own results
+    // entered again) is converted only where every box would show a sensible number.
+    const engine::Levels all = engine::allLevels(quantity, base, *hz, references());
+    if (!engine::allShowable(all)) {
+        entry::tellRange(describe(box).bounds, notices_);
+        return;
+    }
     enteredQuantity_ = quantity;
     levelConverted_ = true;
     enableAll();
-    writeLevels(engine::ownLevels(quantity, base, references()));
-    peakHz_ = engine::toSingle(entry::numericValue(text(Box::Hz)));
-    writeLevels(engine::derivedLevels(quantity, base, peakHz_, references()));
+    peakHz_ = *hz;
+    writeLevels(all);
 }
 
 // A frequency box emptied or changed without a key (DELETE, a mouse cut, a paste) is checked
 // at a level's ENTER: conversion needs a frequency the frequency boxes could have produced.
 // Without one the user is told, and every box stays open so the frequency can be put right.
-bool ConverterModel::frequencyUsable() {
+std::optional<float> ConverterModel::usableFrequency() {
     const float hz = engine::toSingle(entry::numericValue(text(Box::Hz)));
     if (hz == 0) {
         notices_.message(kNoFrequencyText, kNoFrequencyTitle);
         enableAll();
-        return false;
+        return {};
     }
     if (!(hz >= kLowestHz && hz <= kHzBounds.maxval)) {
         entry::tellRange(kHzBounds, notices_);
         enableAll();
-        return false;
+        return {};
     }
-    return true;
-}
-
-// A level that arrived without key checks (a paste, or one of the window's own results
-// entered again) is converted only where every box would show a sensible number.
-bool ConverterModel::convertsSensibly(Quantity quantity, double base,
-                                      const entry::EntryBounds& bounds) {
-    const float hz = engine::toSingle(entry::numericValue(text(Box::Hz)));
-    if (engine::allShowable(engine::allLevels(quantity, base, hz, references())))
-        return true;
-    entry::tellRange(bounds, notices_);
-    return false;
+    return hz;
 }
 
 void ConverterModel::writeLevels(const engine::Levels& levels) {

@@ -40,7 +40,7 @@ public:
 
     // The user changed a box's text by editing it (a typed key the model let through, a paste,
     // a cut): the model reads it from now on.
-    void edited(Box box, std::string text);
+    void edited(Box box, std::string_view text);
 
     const std::string& text(Box box) const { return fields_.text(indexOf(box)); }
     bool enabled(Box box) const { return fields_.enabled(indexOf(box)); }
@@ -57,8 +57,7 @@ private:
     void levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
     void emptyFrequencyDependents();
     void recomputeForFrequency();
-    bool frequencyUsable();
-    bool convertsSensibly(engine::Quantity quantity, double base, const entry::EntryBounds& bounds);
+    std::optional<float> usableFrequency();
 
     void write(Box box, std::string text) { fields_.write(indexOf(box), std::move(text)); }
     void writeLevels(const engine::Levels& levels);

@@ -61,7 +61,7 @@ void ConverterWindow::bindBoxes() {
             model_.keyPress(id, keyAscii, box->selection());
             render();
         };
-        box->onEdited = [this, id](std::string text) { model_.edited(id, std::move(text)); };
+        box->onEdited = [this, id](const std::string& text) { model_.edited(id, text); };
         box->onGotFocus = [box] { box->select(entry::highlight(box->text().toStdString())); };
     }
     connect(ui_->OptdBUS, &QRadioButton::toggled, this, [this](bool on) {

@@ -8,6 +8,7 @@ namespace converter {
 
 void Typist::focus(Box box) {
     box_ = box;
+    synced_ = false;
     selection_ = entry::highlight(model_.text(box));
 }
 
@@ -26,22 +27,27 @@ void Typist::press(Box box, char key) {
     // A box the model writes keeps its caret at the start.
     if (model_.takeWritten().test(indexOf(box))) {
         selection_ = {};
+        synced_ = false;
         return;
     }
     if (passed == entry::kRefused)
         return;
-    std::string text = model_.text(box);
+    std::string& text = text_;
+    if (!synced_)
+        text.assign(model_.text(box));
     std::size_t start = std::min(selection_.start, text.size());
     std::size_t length = std::min(selection_.length, text.size() - start);
     if (passed == entry::kBackspace && length == 0 && start > 0) {
         --start; // BACKSPACE without a selection takes the character before the caret
         length = 1;
     }
-    text.erase(start, length);
+    if (length > 0)
+        text.erase(start, length);
     if (passed != entry::kBackspace)
-        text.insert(start++, 1, static_cast<char>(passed));
+        text.insert(text.begin() + static_cast<std::ptrdiff_t>(start++), static_cast<char>(passed));
     selection_ = {start, 0};
-    model_.edited(box, std::move(text));
+    model_.edited(box, text);
+    synced_ = true;
 }
 
 } // namespace converter

@@ -2,6 +2,7 @@
 
 #include "converter/converter_model.h"
 
+#include <string>
 #include <string_view>
 
 namespace converter {
@@ -25,6 +26,8 @@ private:
     ConverterModel& model_;
     Box box_ = Box::Hz;
     entry::Selection selection_;
+    std::string text_;    // the box's text as the model has it, kept to spare a copy a key
+    bool synced_ = false; // text_ is the box's text
 };
 
 } // namespace converter

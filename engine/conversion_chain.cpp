@@ -68,7 +68,11 @@ Levels allLevels(Quantity quantity, double base, double hz, DbReferences referen
 
 // Beyond 1E+15 a shown number's further digits would be invented zeros.
 bool showable(double level) {
-    return std::isfinite(level) && std::fabs(round15(level)) <= kLargestSensibleValue;
+    // Only near the limit can the 15-digit rounding decide.
+    constexpr double kSurelyShowable = kLargestSensibleValue / 2;
+    const double magnitude = std::fabs(level);
+    return magnitude < kSurelyShowable ||
+           (std::isfinite(level) && std::fabs(round15(level)) <= kLargestSensibleValue);
 }
 
 bool allShowable(const Levels& levels) {

@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace entry {
 
@@ -19,8 +20,15 @@ public:
         texts_[i] = std::move(text);
         written_.set(i);
     }
+    // Empties a box; one already empty needs no writing.
+    void clear(std::size_t i) {
+        if (texts_[i].empty())
+            return;
+        texts_[i].clear();
+        written_.set(i);
+    }
     // The user changed the box's text by editing it: nothing to write back.
-    void edited(std::size_t i, std::string text) { texts_[i] = std::move(text); }
+    void edited(std::size_t i, std::string_view text) { texts_[i].assign(text); }
     void setEnabled(std::size_t i, bool enabled) { enabled_[i] = enabled; }
 
     // The boxes written since the last call.

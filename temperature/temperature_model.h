@@ -26,7 +26,7 @@ public:
     // The focus left the box.
     void leave(Scale box);
     // The user changed a box's text by editing it.
-    void edited(Scale box, std::string text) { fields_.edited(index(box), std::move(text)); }
+    void edited(Scale box, std::string_view text) { fields_.edited(index(box), text); }
 
     const std::string& text(Scale box) const { return fields_.text(index(box)); }
     std::bitset<2> takeWritten() { return fields_.takeWritten(); }

@@ -37,7 +37,7 @@ void TemperatureWindow::bind(toolkit::EntryBox& box, Scale scale) {
         model_.leave(scale);
         render();
     };
-    box.onEdited = [this, scale](std::string text) { model_.edited(scale, std::move(text)); };
+    box.onEdited = [this, scale](const std::string& text) { model_.edited(scale, text); };
 }
 
 void TemperatureWindow::render() {

@@ -34,7 +34,7 @@ public:
     std::function<void(std::int16_t& keyAscii)> onKeyPress;
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
-    std::function<void(std::string text)> onEdited;
+    std::function<void(const std::string& text)> onEdited;
 
     // Writes the text as the program's own, caret at the start.
     void showText(const std::string& text);
