@@ -95,10 +95,7 @@ int characterCode(const QKeyEvent& e) {
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
     // Composed text must pass the key-press path like any typed character.
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // A box that takes no input looks it: greyed like the window, not white.
-    QPalette p = palette();
-    p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Active, QPalette::Window));
-    setPalette(p);
+    greyWhenDisabled();
     // Text arrives through keys (or the context menu's Paste) only, where the handlers see it.
     setAcceptDrops(false);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -120,6 +117,23 @@ bool EntryBox::event(QEvent* e) {
         }
     }
     return QLineEdit::event(e);
+}
+
+// A box that takes no input looks it: greyed like the window, not white, whatever the palette
+// (also when the desktop switches between light and dark while the program runs).
+void EntryBox::greyWhenDisabled() {
+    QPalette p = palette();
+    const QColor window = p.color(QPalette::Active, QPalette::Window);
+    if (p.color(QPalette::Disabled, QPalette::Base) == window)
+        return;
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    setPalette(p);
+}
+
+void EntryBox::changeEvent(QEvent* e) {
+    QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange)
+        greyWhenDisabled();
 }
 
 bool EntryBox::passKeyPress(std::int16_t& code) {

@@ -43,6 +43,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -51,6 +52,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
+    void greyWhenDisabled();
     // Runs the key-press handler on one character; true when the box should still take it.
     bool passKeyPress(std::int16_t& code);
 
