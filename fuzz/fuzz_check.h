@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -29,9 +30,7 @@ public:
         unsigned char bytes[sizeof(T)] = {};
         for (unsigned char& b : bytes)
             b = byte();
-        T value;
-        std::memcpy(&value, bytes, sizeof value);
-        return value;
+        return std::bit_cast<T>(bytes);
     }
     std::string_view rest() {
         const std::string_view left(reinterpret_cast<const char*>(data_) + pos_, size_ - pos_);

@@ -1,6 +1,7 @@
 // formatPattern with every pattern in use, on raw doubles and typed numbers (which reach decimal
-// ties). A finite value shows as a plain decimal, within half a unit of its last place of the
-// value's 15 digits, the same when shown again, and its negative with a sign unless zero.
+// ties). A finite value shows as a plain decimal (no leading or optional trailing zero, no signed
+// zero) rounded half away from zero from the value's 15 digits, the same when shown again, and
+// its negative with a sign unless zero.
 #include "fuzz_check.h"
 
 #include "engine/display_format.h"
@@ -32,20 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(text.empty(), "%g with %s shows '%s'", value, p, text.c_str());
         return 0;
     }
-    // No leading zero, no trailing optional zero, no sign on zero.
     static const std::regex shape(R"(-?(0|[1-9][0-9]*)\.([0-9]|[0-9]*[1-9]))");
     const int decimals = static_cast<int>(text.size() - text.find('.') - 1);
     FUZZ_CHECK(std::regex_match(text, shape) && decimals <= places && text != "-0.0",
                "%.17g with %s shows '%s'", value, p, text.c_str());
 
-    char digits15[32]; // the value to 15 significant digits, by the C library's own rounding
-    std::snprintf(digits15, sizeof digits15, "%.14e", value);
-    const double rounded = std::strtod(digits15, nullptr);
-    const double back = std::strtod(text.c_str(), nullptr);
-    const double ulp = std::fabs(rounded - std::nextafter(rounded, 0.0));
+    char fifteen[32]; // the value to 15 significant digits, by the C library's own rounding
+    std::snprintf(fifteen, sizeof fifteen, "%.14e", value);
+    const double rounded = std::strtod(fifteen, nullptr), back = std::strtod(text.c_str(), nullptr);
+    const double ulp = 2 * std::fabs(rounded - std::nextafter(rounded, 0.0));
+    const double gap = std::fabs(back - rounded), half = 0.5 * std::pow(10.0, -places);
     if (std::isfinite(rounded)) { // not so just below DBL_MAX
-        FUZZ_CHECK(std::fabs(back - rounded) <= 0.5 * std::pow(10.0, -places) + 4 * ulp,
-                   "%.17g (%s) with %s shows '%s'", value, digits15, p, text.c_str());
+        // Within half a unit of the last place, and away from zero when exactly half way.
+        const bool tie = gap > 0 && std::fabs(gap - half) <= ulp;
+        FUZZ_CHECK(gap <= half + ulp && !(tie && std::fabs(back) < std::fabs(rounded)),
+                   "%.17g (%s) with %s shows '%s'", value, fifteen, p, text.c_str());
         const std::string again = engine::formatPattern(back, pattern);
         FUZZ_CHECK(again == text, "'%s' with %s shows as '%s'", text.c_str(), p, again.c_str());
     }

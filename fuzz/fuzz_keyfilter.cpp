@@ -29,8 +29,8 @@ entry::EntryBounds boundsFrom(FuzzInput& in) {
             finite(in.raw<double>())};
 }
 
-// The keys that matter most, or any 16-bit code.
 std::int16_t keyFrom(FuzzInput& in) {
+    // The keys that matter most, or any 16-bit code.
     constexpr std::array<std::int16_t, 16> kKeys = {'0', '1', '5', '9', '.', '-', 8,  13,
                                                     '+', 'e', 'E', ' ', 0,   27,  22, -1};
     const std::uint8_t choice = in.byte();

@@ -120,7 +120,7 @@ private slots:
             const Decimal d = decimal15(x);
             const std::string digits = d.digits + "e" + std::to_string(d.exponent);
             const double back = std::copysign(std::strtod(digits.c_str(), nullptr), x);
-            QCOMPARE(engine::round15(x), std::isinf(back) ? x : back); // beyond DBL_MAX: x kept
+            QCOMPARE_EQ(engine::round15(x), std::isinf(back) ? x : back); // beyond DBL_MAX: x kept
             for (const std::string& pattern : patterns) {
                 const int places = static_cast<int>(pattern.size() - pattern.find('.') - 1);
                 const std::string want = expected(d, std::signbit(x), places);
