@@ -25,7 +25,15 @@ def wait_for(predicate, timeout=TIMEOUT):
 
 class Session:
     def __init__(self, program):
-        self.procs = []
+        self.procs, self.errors = [], None
+        self.runtime = tempfile.TemporaryDirectory()
+        try:
+            self._start(program)
+        except BaseException:
+            self.close()
+            raise
+
+    def _start(self, program):
         read_fd, write_fd = os.pipe()
         self._spawn(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-screen", "0",
                      "1280x1024x24"], pass_fds=(write_fd,))
@@ -35,7 +43,6 @@ class Session:
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
                           stdout=subprocess.PIPE, text=True)
         address = bus.stdout.readline().strip()
-        self.runtime = tempfile.TemporaryDirectory()
         os.chmod(self.runtime.name, 0o700)
         for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY", "QT_IM_MODULE"):
             os.environ.pop(name, None)
@@ -58,15 +65,18 @@ class Session:
             raise Failure("the accessibility bus did not start")
         call("org.freedesktop.DBus.Properties", "Set", GLib.Variant(
             "(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))))
-        self.program = self._spawn([program])
+        self.errors = open(os.path.join(self.runtime.name, "stderr"), "w+")
+        self.program = self._spawn([program], stderr=self.errors)
         self.app = wait_for(self._application)
         if not self.app:
-            raise Failure("the program never appeared on the accessibility bus")
+            raise Failure("the program never appeared on the accessibility bus (status %r)"
+                          % self.program.poll())
         self.app.set_cache_mask(Atspi.Cache.NONE)
 
     def _spawn(self, args, **kwargs):
         kwargs.setdefault("stdout", subprocess.DEVNULL)
-        proc = subprocess.Popen(args, stderr=subprocess.DEVNULL, **kwargs)
+        kwargs.setdefault("stderr", subprocess.DEVNULL)
+        proc = subprocess.Popen(args, **kwargs)
         self.procs.append(proc)
         return proc
 
@@ -77,6 +87,9 @@ class Session:
             return default
 
     def close(self):
+        if self.errors:
+            self.errors.seek(0)
+            sys.stderr.write(self.errors.read())  # what the program said, for a failing case
         for proc in reversed(self.procs):
             if proc.poll() is None:
                 proc.terminate()
@@ -84,7 +97,10 @@ class Session:
         self.runtime.cleanup()
 
     def _application(self):
-        for app in self.children(self.Atspi.get_desktop(0)):
+        desktop = self.Atspi.get_desktop(0)
+        # No main loop runs here to hear of new applications: ask afresh every time.
+        desktop.set_cache_mask(self.Atspi.Cache.NONE)
+        for app in self.children(desktop):
             if self._try(app.get_process_id) == self.program.pid and self.children(app):
                 return app
         return None
@@ -158,7 +174,11 @@ class Session:
 def main(cases):
     """<program> <case>: runs one case on a desktop of its own."""
     program, case = sys.argv[1], sys.argv[2]
-    session = Session(program)
+    try:
+        session = Session(program)
+    except Failure as failure:
+        print("FAIL %s: %s" % (case, failure))
+        return 1
     try:
         cases[case](session)
     except Failure as failure:
