@@ -14,10 +14,8 @@ using engine::Unit;
 namespace {
 
 bool near(double actual, double expected) {
-    const bool ok = std::fabs(actual - expected) <= 1e-11 * std::fabs(expected);
-    if (!ok)
-        qWarning() << QString::number(actual, 'g', 17) << "where" << expected << "was expected";
-    return ok;
+    return std::fabs(actual - expected) <= 1e-11 * std::fabs(expected) ||
+           (qWarning() << QString::number(actual, 'g', 17) << "for" << expected, false);
 }
 
 const engine::DbReferences kUS = engine::referencesFor(engine::Reference::US);
@@ -86,8 +84,7 @@ private slots:
             QVERIFY(near(engine::toBaseUnit(unit, typed, references), expected));
     }
 
-    // Each band's decimals, just above and just below each threshold; rounding at the last
-    // place of the 15-digit value; and a whole entry, 1 g pk at 50 Hz (US).
+    // Each band's decimals, just above and below its threshold; ties; and 1 g pk at 50 Hz (US).
     void levelText_data() {
         QTest::addColumn<double>("level");
         QTest::addColumn<QString>("text");
@@ -118,6 +115,11 @@ private slots:
         QFETCH(double, level);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(engine::levelText(level)), text);
+    }
+
+    void showable() { // not beyond 1E+15, where a number's further digits would be invented
+        QVERIFY(engine::showable(999999999999999.9) && engine::showable(-1e15));
+        QVERIFY(!engine::showable(1.00000000000001e15) && !engine::showable(NAN));
     }
 };
 
