@@ -34,12 +34,7 @@ class Session:
             raise
 
     def _start(self, program):
-        read_fd, write_fd = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-screen", "0",
-                     "1280x1024x24"], pass_fds=(write_fd,))
-        os.close(write_fd)
-        with os.fdopen(read_fd) as pipe:
-            display = ":" + pipe.readline().strip()
+        display = self._start_x()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
                           stdout=subprocess.PIPE, text=True)
         address = bus.stdout.readline().strip()
@@ -72,6 +67,28 @@ class Session:
             raise Failure("the program never appeared on the accessibility bus (status %r)"
                           % self.program.poll())
         self.app.set_cache_mask(Atspi.Cache.NONE)
+
+    def _start_x(self):
+        """An X server that answers. Display numbers start from one of this process's own, so
+        that parallel cases do not take a number another case's server is just giving up."""
+        first = 100 + os.getpid() % 800
+        for number in range(first, first + 20):
+            read_fd, write_fd = os.pipe()
+            # -noreset: a server that resets when its last client leaves refuses the next one
+            # for a moment.
+            server = self._spawn(["Xvfb", ":%d" % number, "-displayfd", str(write_fd),
+                                  "-noreset", "-nolisten", "tcp", "-screen", "0",
+                                  "1280x1024x24"], pass_fds=(write_fd,))
+            os.close(write_fd)
+            with os.fdopen(read_fd) as pipe:
+                ready = pipe.readline().strip()
+            display = ":%d" % number
+            if ready and subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True,
+                                        env=dict(os.environ, DISPLAY=display)).returncode == 0:
+                return display
+            server.kill()
+            server.wait()
+        raise Failure("no X server would start")
 
     def _spawn(self, args, **kwargs):
         kwargs.setdefault("stdout", subprocess.DEVNULL)
