@@ -15,8 +15,8 @@ using engine::Quantity;
 constexpr const char* kNoFrequencyText = "Please enter the frequency first";
 constexpr const char* kNoFrequencyTitle = "Sorry...";
 
-constexpr std::string_view kHzPattern = "####0.0#";
-constexpr std::string_view kCpmPattern = "#####0.0#";
+constexpr engine::Places kHzPattern = engine::placesOf("####0.0#");
+constexpr engine::Places kCpmPattern = engine::placesOf("#####0.0#");
 constexpr double kSecondsPerMinute = 60;
 constexpr float kSecondsPerMinuteSingle = 60.0f;
 
@@ -75,7 +75,8 @@ void ConverterModel::edited(Box box, std::string_view text) {
 
 void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
                                        entry::Selection selection) {
-    entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_);
+    const double value =
+        entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_).value;
     const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
     fields_.clear(indexOf(other));
     referenceLocked_ = true;
@@ -88,7 +89,6 @@ void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
     if (keyAscii != entry::kEnter)
         return;
     keyAscii = entry::kRefused;
-    const double value = entry::numericValue(text(box));
     // Pasted text never passed the keystroke checks: hold it to the same upper bound.
     if (value > describe(box).bounds.maxval) {
         entry::tellRange(describe(box).bounds, notices_);
@@ -136,13 +136,14 @@ void ConverterModel::recomputeForFrequency() {
 }
 
 void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection) {
-    entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_);
+    const double typed =
+        entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_).value;
     if (keyAscii != entry::kEnter)
         return;
     keyAscii = entry::kRefused;
     const engine::Unit unit = unitOf(box);
     const Quantity quantity = engine::quantityOf(unit);
-    const double base = engine::toBaseUnit(unit, entry::numericValue(text(box)), references());
+    const double base = engine::toBaseUnit(unit, typed, references());
     const std::optional<float> hz = usableFrequency();
     if (!hz)
         return;

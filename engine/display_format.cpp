@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace engine {
@@ -165,30 +166,6 @@ Decimal15 toDecimal15(double value) {
     return zero;
 }
 
-// Number of decimal places a pattern calls for, and how many of them are required.
-struct Places {
-    int shown = 0;
-    int required = 0;
-    bool point = false;
-};
-
-Places placesOf(std::string_view pattern) {
-    Places places;
-    std::size_t i = 0;
-    while (i < pattern.size() && pattern[i] != '.') {
-        ++i;
-    }
-    if (i == pattern.size()) {
-        return places;
-    }
-    places.point = true;
-    for (++i; i < pattern.size(); ++i) {
-        ++places.shown;
-        places.required += pattern[i] == '0' ? 1 : 0;
-    }
-    return places;
-}
-
 // Adds one unit in the last place, carrying to the left; the caller leaves a leading zero.
 void incrementDigits(char* digits, std::size_t size) {
     char* it = digits + size - 1;
@@ -220,22 +197,43 @@ std::string placesText(bool negative, std::uint64_t scaled, const Places& places
         scaled /= 10;
         --decimals;
     }
-    // Room for every digit of `scaled`, the point and the sign, written from the right.
+    // Room for every digit of `scaled`, the point and the sign, written from the right, two
+    // digits at a time.
+    static constexpr char kPairs[] = "0001020304050607080910111213141516171819"
+                                     "2021222324252627282930313233343536373839"
+                                     "4041424344454647484950515253545556575859"
+                                     "6061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
     constexpr std::size_t kRoom = 24;
     char text[kRoom];
     char* const last = text + kRoom;
     char* first = last;
-    for (int i = 0; i < decimals; ++i) {
+    const auto pair = [&first](std::uint64_t twoDigits) {
+        first -= 2;
+        std::memcpy(first, kPairs + 2 * twoDigits, 2);
+    };
+    int left = decimals;
+    for (; left >= 2; left -= 2) {
+        pair(scaled % 100);
+        scaled /= 100;
+    }
+    if (left == 1) {
         *--first = static_cast<char>('0' + scaled % 10);
         scaled /= 10;
     }
     if (places.point) {
         *--first = '.';
     }
-    do {
-        *--first = static_cast<char>('0' + scaled % 10);
-        scaled /= 10;
-    } while (scaled != 0);
+    // The integer part: at least one digit.
+    while (scaled >= 100) {
+        pair(scaled % 100);
+        scaled /= 100;
+    }
+    if (scaled >= 10) {
+        pair(scaled);
+    } else {
+        *--first = static_cast<char>('0' + scaled);
+    }
     if (sign) {
         *--first = '-';
     }
@@ -292,11 +290,10 @@ std::string digitsText(const Decimal15& decimal, const Places& places) {
 
 } // namespace
 
-std::string formatPattern(double value, std::string_view pattern) {
+std::string formatPattern(double value, Places places) {
     if (!std::isfinite(value)) {
         return {};
     }
-    const Places places = placesOf(pattern);
     if (places.shown > kMostQuickPlaces) {
         return digitsText(toDecimal15(value), places);
     }

@@ -7,30 +7,30 @@
 namespace engine {
 namespace {
 
-constexpr std::string_view kOneDecimal = "###0.0";
+constexpr Places kOneDecimal = placesOf("###0.0");
 
 struct Band {
     double above;
-    std::string_view pattern;
+    Places pattern;
 };
 constexpr std::array<Band, 9> kBands{{
     {10, kOneDecimal},
-    {1, "###0.0#"},
-    {0.1, "###0.0##"},
-    {0.01, "###0.0###"},
-    {0.001, "###0.0####"},
-    {1E-04, "###0.0#####"},
-    {1E-05, "###0.0######"},
-    {1E-06, "###0.0#######"},
-    {1E-07, "###0.0########"},
+    {1, placesOf("###0.0#")},
+    {0.1, placesOf("###0.0##")},
+    {0.01, placesOf("###0.0###")},
+    {0.001, placesOf("###0.0####")},
+    {1E-04, placesOf("###0.0#####")},
+    {1E-05, placesOf("###0.0######")},
+    {1E-06, placesOf("###0.0#######")},
+    {1E-07, placesOf("###0.0########")},
 }};
 
 // Zero up to 1E-07.
-constexpr std::string_view kSmallest = "###0.0##########";
+constexpr Places kSmallest = placesOf("###0.0##########");
 
 } // namespace
 
-std::string_view levelPattern(double level) {
+Places levelPattern(double level) {
     if (level < 0)
         return kOneDecimal;
     for (const Band& band : kBands)

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "engine/display_format.h"
+
 #include <string>
-#include <string_view>
 
 namespace engine {
 
 // The display pattern a computed level is shown with: one decimal for negative values and
 // values above 10, and more decimals the smaller the value, so that about three significant
 // digits stay visible (eleven decimals at most).
-std::string_view levelPattern(double level);
+Places levelPattern(double level);
 
 // The level as the window shows it; "" when it is not finite.
 std::string levelText(double level);

@@ -57,7 +57,8 @@ KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection sel
     };
 
     if (key == kEnter) {
-        if (numericValue(text) < bounds.minval)
+        verdict.value = numericValue(text);
+        if (verdict.value < bounds.minval)
             refuse(verdict.rangeMessage);
         return verdict;
     }
@@ -87,14 +88,15 @@ KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection sel
     return verdict;
 }
 
-void filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
-               const EntryBounds& bounds, const Notices& notices) {
+KeyVerdict filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
+                     const EntryBounds& bounds, const Notices& notices) {
     const KeyVerdict verdict = keyfilter(keyAscii, text, selection, bounds);
     keyAscii = verdict.code;
     if (verdict.rangeMessage)
         tellRange(bounds, notices);
     if (verdict.beep)
         notices.beep();
+    return verdict;
 }
 
 void tellRange(const EntryBounds& bounds, const Notices& notices) {

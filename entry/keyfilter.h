@@ -23,6 +23,7 @@ struct KeyVerdict {
     std::int16_t code;
     bool rangeMessage = false;
     bool beep = false;
+    double value = 0; // at ENTER: the number the box holds
 };
 
 // Decides whether a key may reach a box holding `text` with `selection`: digits, BACKSPACE,
@@ -32,8 +33,8 @@ KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection sel
                      const EntryBounds& bounds);
 
 // keyfilter applied to a key press: refuses the key in place and tells the user why.
-void filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
-               const EntryBounds& bounds, const Notices& notices);
+KeyVerdict filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
+                     const EntryBounds& bounds, const Notices& notices);
 
 // "Entry out of range.  Value must be between <min> and <max>", each bound written with a
 // sign character (blank or "-") in the general decimal form ("1E-08", "100000").

@@ -11,7 +11,7 @@ namespace temperature {
 namespace {
 
 constexpr entry::EntryBounds kBounds{true, true, -100000, 100000};
-constexpr std::string_view kPattern = "###0.0";
+constexpr engine::Places kPattern = engine::placesOf("###0.0");
 
 Scale otherScale(Scale box) {
     return box == Scale::Fahrenheit ? Scale::Celsius : Scale::Fahrenheit;
