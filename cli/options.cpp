@@ -1,19 +1,13 @@
 #include "cli/options.h"
 
+#include "cli/reading.h"
+
 #include <string_view>
 
 namespace cli {
 namespace {
 
 using converter::Box;
-
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 std::optional<Box> boxNamed(std::string_view key) {
     for (const converter::BoxDescription& d : converter::kBoxes)
@@ -27,10 +21,9 @@ bool isFlag(std::string_view name) {
 }
 
 engine::Reference referenceNamed(std::string_view name) {
-    const std::string key = lowered(name);
-    if (key == "us")
+    if (sameName(name, "us"))
         return engine::Reference::US;
-    if (key == "iso")
+    if (sameName(name, "iso"))
         return engine::Reference::ISO;
     throw UsageError("--ref takes us or iso, not '" + std::string(name) + "'");
 }

@@ -19,10 +19,6 @@ bool typeable(std::string_view value) {
     });
 }
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Types one value and ENTER; the first notice the model gave on the way, if any.
 std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_view value,
                              const std::optional<entry::Notice>& notice) {
@@ -56,13 +52,19 @@ std::optional<Refusal> ReadingTypist::type(const Reading& reading) {
     return enter(typist, reading.levelBox, reading.level, notice_);
 }
 
+bool sameName(std::string_view name, std::string_view key) {
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return name.size() == key.size() &&
+           std::equal(name.begin(), name.end(), key.begin(),
+                      [&lower](char a, char b) { return lower(a) == b; });
+}
+
 std::optional<Box> levelBoxNamed(std::string_view key) {
-    for (const converter::BoxDescription& d : converter::kBoxes) {
-        if (d.unit && d.key.size() == key.size() &&
-            std::equal(key.begin(), key.end(), d.key.begin(),
-                       [](char a, char b) { return lower(a) == b; }))
+    for (const converter::BoxDescription& d : converter::kBoxes)
+        if (d.unit && sameName(key, d.key))
             return d.box;
-    }
     return std::nullopt;
 }
 

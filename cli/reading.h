@@ -46,6 +46,9 @@ private:
     std::optional<converter::ConverterModel> model_;
 };
 
+// Whether a name given by the user is `key` (written in lower case), in any letter case.
+bool sameName(std::string_view name, std::string_view key);
+
 // The unit box a reading names by its command-line key, in any letter case.
 std::optional<converter::Box> levelBoxNamed(std::string_view key);
 

@@ -13,13 +13,6 @@ using converter::Box;
 constexpr std::string_view kLevelColumn = "level";
 constexpr std::string_view kUnitColumn = "unit";
 
-bool sameName(std::string_view name, std::string_view key) {
-    return name.size() == key.size() &&
-           std::equal(name.begin(), name.end(), key.begin(), [](char a, char b) {
-               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-           });
-}
-
 } // namespace
 
 bool ReadingsConverter::convert(int fd, std::string_view name) {

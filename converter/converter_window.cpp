@@ -49,8 +49,11 @@ void ConverterWindow::bindBoxes() {
         boxes_[indexOf(d.box)] = box;
         box->setAccessibleName(qtext(d.accessibleName));
         caption->setText(qtext(d.caption));
-        if (!d.isoCaptionLabel.empty())
-            findChild<QLabel*>(qtext(d.isoCaptionLabel))->setText(qtext(d.isoCaption));
+        if (!d.isoCaptionLabel.empty()) {
+            auto* isoCaption = findChild<QLabel*>(qtext(d.isoCaptionLabel));
+            isoCaption->setText(qtext(d.isoCaption));
+            referenceCaptions_.push_back({caption, isoCaption});
+        }
 
         const Box id = d.box;
         box->onKeyDown = [this, id] {
@@ -128,9 +131,9 @@ void ConverterWindow::tell(const entry::Notice& notice) {
 // selection within it.
 void ConverterWindow::showReference() {
     const bool iso = model_.reference() == engine::Reference::ISO;
-    for (Box box : {Box::AdB, Box::VdB}) {
-        findChild<QLabel*>(qtext(describe(box).captionLabel))->setVisible(!iso);
-        findChild<QLabel*>(qtext(describe(box).isoCaptionLabel))->setVisible(iso);
+    for (const auto& [us, isoCaption] : referenceCaptions_) {
+        us->setVisible(!iso);
+        isoCaption->setVisible(iso);
     }
     ui_->OptdBUS->setChecked(!iso);
     ui_->OptdBISO->setChecked(iso);

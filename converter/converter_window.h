@@ -8,6 +8,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Ui {
 class ConverterWindow;
@@ -15,6 +17,7 @@ class ConverterWindow;
 namespace entry {
 struct Notice;
 }
+class QLabel;
 namespace toolkit {
 class DesktopServices;
 class EntryBox;
@@ -58,6 +61,8 @@ private:
     Commands commands_;
     ConverterModel model_;
     std::array<toolkit::EntryBox*, kBoxCount> boxes_{};
+    // The decibel rows' caption pairs: the US label and the ISO label at the same place.
+    std::vector<std::pair<QLabel*, QLabel*>> referenceCaptions_;
 };
 
 } // namespace converter
