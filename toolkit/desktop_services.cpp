@@ -1,3 +1,4 @@
+// The real desktop behind the windows' requests.
 #include "toolkit/desktop_services.h"
 
 #include "entry/notice.h"
@@ -24,7 +25,7 @@ void QtDesktopServices::showMessage(const std::string& text, const std::string& 
 }
 
 void QtDesktopServices::beep() {
-    QApplication::beep();
+    bell_.ring();
 }
 
 void QtDesktopServices::printWindow(QWidget& window) {

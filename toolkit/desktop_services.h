@@ -1,4 +1,7 @@
+// What the windows ask of the desktop: message boxes, the bell, printing, opening addresses.
 #pragma once
+
+#include "toolkit/desktop_bell.h"
 
 #include <string>
 
@@ -34,6 +37,9 @@ public:
     void beep() override;
     void printWindow(QWidget& window) override;
     void openAddress(const std::string& address) override;
+
+private:
+    DesktopBell bell_;
 };
 
 } // namespace toolkit

@@ -1,3 +1,4 @@
+// The measures the forms were drawn in: twips, points, the layout font.
 #pragma once
 
 #include <QApplication>
@@ -41,13 +42,10 @@ inline QFont layoutFont() {
     return f;
 }
 
-// Makes the layout font the font of every widget, menus included (the desktop's theme may
-// otherwise give menus a font of its own).
-inline void useLayoutFont() {
-    const QFont f = layoutFont();
-    QApplication::setFont(f);
-    QApplication::setFont(f, "QMenuBar");
-    QApplication::setFont(f, "QMenu");
-}
+// Makes the layout font the font of every widget, menus included, and keeps it so: a platform
+// theme (qt6ct, KDE's) sets an application font of its own after start-up and whenever the
+// user changes it, and class fonts (labels, buttons, menus) besides; each time, the layout
+// font is put back. Palettes stay the theme's.
+void useLayoutFont();
 
 } // namespace toolkit

@@ -1,6 +1,8 @@
+// Printing a window's form on one page.
 #include "toolkit/print_window.h"
 
-#include <QMainWindow>
+#include "toolkit/screen_fit.h"
+
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,11 +21,10 @@ namespace {
 // Layouts are drawn at 96 pixels per inch.
 constexpr double kPixelsPerInch = 96;
 
-// A main window prints its client area, without menu bar.
+// A window prints its whole form: a main window's without the menu bar, a form shown in a
+// scroll area (on a small screen) whole.
 QWidget& clientArea(QWidget& widget) {
-    if (auto* main = qobject_cast<QMainWindow*>(&widget); main && main->centralWidget())
-        return *main->centralWidget();
-    return widget;
+    return formOf(widget);
 }
 
 // What the widget paints, recorded as drawing commands. Rendered straight onto a printer, a

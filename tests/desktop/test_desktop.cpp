@@ -1,17 +1,26 @@
 // The window program as a desktop meets it: its command line with no display; under light and
 // dark palettes, opened so or switched to, each text in a colour of its own reads (WCAG AA: 4.5:1
 // against what lies behind it in the rendered window); switched back, the window is as before.
+// Under a theme's own application font every caption still fits its label; on a screen too small
+// for a window (run again on small screens at large scales), every control can be brought into
+// view, and where the window fits it keeps its designed size.
 #include "converter/converter_window.h"
 #include "info/about_dialog.h"
 #include "info/contact_window.h"
+#include "info/help_window.h"
 #include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
+#include "toolkit/layout_metrics.h"
+#include "toolkit/screen_fit.h"
 #include "toolkit/theme_colours.h"
 #include "tools/screenshots/dark_palette.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -28,6 +37,7 @@ const QHash<QString, Window> kWindows{
     {"tutorial", {make<info::TutorialWindow>, "Label1 Label2 Label3", ""}},
     {"about", {make<info::AboutDialog>, "", "Picture1"}},
     {"contact", {make<info::ContactWindow>, "Label8", ""}},
+    {"help", {make<info::HelpWindow>, "", ""}},
     {"temperature", {make<temperature::TemperatureWindow>, "Picture1", ""}}};
 
 // In `area`: the ground is the commonest colour, the ink the one farthest from it.
@@ -56,6 +66,22 @@ void expectReadable(QWidget& win, const Window& in, const QColor& lightWindow) {
         QVERIFY2(picture ? ground == lightWindow : ratio >= toolkit::kReadableContrast,
                  qPrintable(seen.arg(ratio)));
     }
+}
+
+// The label's text, drawn in its font, is no wider than the label; wrapped, the last line stands
+// inside it (its descenders may touch the edge, as in the designed forms).
+bool captionFits(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const int wrap = label.wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect text = label.fontMetrics().boundingRect(room, wrap, label.text());
+    const int lastBaseline = text.height() - label.fontMetrics().descent();
+    return text.width() <= room.width() && (!wrap || lastBaseline <= room.height());
+}
+
+void addWindowRows() {
+    QTest::addColumn<QString>("window");
+    for (const QString& window : kWindows.keys())
+        QTest::newRow(qPrintable(window)) << window;
 }
 
 } // namespace
@@ -94,6 +120,58 @@ private slots:
         // Published WCAG values: pure blue on white; the lightest grey on white that fails AA.
         for (auto [a, b, r] : {std::tuple{0x0000ff, 0xffffff, 8.59}, {0x777777, 0xffffff, 4.48}})
             QCOMPARE(qRound(toolkit::contrastRatio(QColor(a), QColor(b)) * 100) / 100.0, r);
+    }
+    void designedFonts_data() { addWindowRows(); }
+    void designedFonts() {
+        QFETCH(QString, window);
+        toolkit::useLayoutFont();
+        const QFont theme(QStringLiteral("DejaVu Serif"), 14);
+        QApplication::setFont(theme); // as a platform theme does once the program has started
+        const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        for (const bool running : {false, true}) {
+            if (running)
+                QApplication::setFont(theme); // the user picks a font while the window is open
+            const auto cut = [&w] {
+                QStringList names;
+                for (const QLabel* label : w->findChildren<QLabel*>())
+                    if (!captionFits(*label))
+                        names << label->objectName();
+                return names.join(' ');
+            };
+            QTRY_COMPARE(cut(), QString());
+        }
+    }
+    void fitsScreen_data() { addWindowRows(); }
+    void fitsScreen() {
+        QFETCH(QString, window);
+        toolkit::fitWindowsToScreens();
+        const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
+        w->adjustSize();
+        const QSize designed = w->size();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QRect screen = w->screen()->availableGeometry();
+        const QSize frame = w->frameGeometry().size() - w->size();
+        QVERIFY(screen.contains(w->frameGeometry()));
+        auto* area = w->findChild<QScrollArea*>();
+        if (!area) {
+            QCOMPARE(w->size(), designed);
+            return;
+        }
+        QVERIFY(!screen.contains(QRect(screen.topLeft(), designed + frame)));
+        for (QWidget* control : toolkit::formOf(*w).findChildren<QWidget*>()) {
+            const QSize size = control->size();
+            if (!control->isVisibleTo(w.get()) || size.width() > area->viewport()->width() ||
+                size.height() > area->viewport()->height())
+                continue;
+            const QPoint centre = control->mapTo(area->widget(), control->rect().center());
+            area->ensureVisible(centre.x(), centre.y(), size.width() / 2 + 1,
+                                size.height() / 2 + 1);
+            const QRect shown(control->mapTo(area->viewport(), QPoint()), size);
+            QVERIFY2(area->viewport()->rect().contains(shown), qPrintable(control->objectName()));
+        }
     }
     void readable_data() {
         QTest::addColumn<QString>("window");
