@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build folder. Library dependencies come from
 # dpkg-shlibdeps (libqt6svg6, which also holds the SVG icon engine plugin, among them); what
-# it cannot see is named here: the font the window layout was measured with.
+# it cannot see is named here: the font the window layout was measured with, and Qt's Wayland
+# platform plugin, without which the program cannot start in a Wayland-only session.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME amplora)
 set(CPACK_PACKAGE_VENDOR "Orvane Instruments, Inc")
@@ -23,5 +24,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-wayland")
+# The bell under Wayland on the sound server's event stream, whose volume the desktop sets.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra-pulse")
+# Two builds of one commit give the same bytes: every time in the package is the commit's.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package_time.cmake)
+set(CPACK_AMPLORA_SOURCE_DIR ${PROJECT_SOURCE_DIR})
 include(CPack)
