@@ -34,16 +34,16 @@ class Session:
             raise
 
     def _start(self, program):
-        display = self._start_x()
+        os.chmod(self.runtime.name, 0o700)
+        display = self._start_display()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
                           stdout=subprocess.PIPE, text=True)
         address = bus.stdout.readline().strip()
-        os.chmod(self.runtime.name, 0o700)
-        for name in ("WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "QT_ACCESSIBILITY", "QT_IM_MODULE"):
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS",
+                     "QT_ACCESSIBILITY", "QT_IM_MODULE"):
             os.environ.pop(name, None)
-        os.environ.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                          XDG_RUNTIME_DIR=self.runtime.name, QT_QPA_PLATFORM="xcb",
-                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        os.environ.update(display, DBUS_SESSION_BUS_ADDRESS=address,
+                          XDG_RUNTIME_DIR=self.runtime.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         import gi
         gi.require_version("Atspi", "2.0")
@@ -67,6 +67,10 @@ class Session:
             raise Failure("the program never appeared on the accessibility bus (status %r)"
                           % self.program.poll())
         self.app.set_cache_mask(Atspi.Cache.NONE)
+
+    def _start_display(self):
+        """The display the program is shown on, as its environment names it."""
+        return dict(DISPLAY=self._start_x(), QT_QPA_PLATFORM="xcb")
 
     def _start_x(self):
         """An X server that answers. Display numbers start from one of this process's own, so
@@ -188,11 +192,11 @@ class Session:
                         str(button)], check=True)
 
 
-def main(cases):
+def main(cases, desktop=Session):
     """<program> <case>: runs one case on a desktop of its own."""
     program, case = sys.argv[1], sys.argv[2]
     try:
-        session = Session(program)
+        session = desktop(program)
     except Failure as failure:
         print("FAIL %s: %s" % (case, failure))
         return 1

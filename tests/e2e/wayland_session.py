@@ -1,0 +1,71 @@
+"""The built program native on Wayland: a headless Weston, no X server, only WAYLAND_DISPLAY
+set; a private session bus and accessibility bus as on the X desktop. Nothing can type or
+click there (a headless Weston has no seat): texts are set and buttons pressed through the
+accessibility bus. wayland_session.py <program> <case>"""
+import os
+import re
+import sys
+
+from converter_cases import CONVERTER, HZ, ONE_G_PEAK_AT_50
+from desktop_session import Failure, Session, main, wait_for
+
+
+class WaylandSession(Session):
+    def _start_display(self):
+        socket = "wayland-amplora"
+        # The compositor's log of every request its clients make: what became of their windows.
+        self.protocol = os.path.join(self.runtime.name, "weston.log")
+        self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
+                     "--socket=" + socket, "--log=" + self.protocol, "--logger-scopes=log,proto"],
+                    env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime.name))
+        if not wait_for(lambda: os.path.exists(os.path.join(self.runtime.name, socket))):
+            raise Failure("Weston did not start")
+        return dict(WAYLAND_DISPLAY=socket)
+
+    def window(self, title):
+        found = wait_for(lambda: self.running() and [
+            w for w in self.children(self.app) if self._try(w.get_name) == title])
+        if not found:
+            raise Failure("no window %r" % title)
+        return found[0]
+
+    def press(self, acc):
+        actions = [self.Atspi.Action.get_name(acc, i)
+                   for i in range(self.Atspi.Action.get_n_actions(acc))]
+        self.Atspi.Action.do_action(acc, actions.index("Press"))
+
+    def toplevels(self):
+        """The program's Wayland toplevels: those created, and those destroyed since."""
+        with open(self.protocol) as log:
+            text = log.read()
+        return (re.findall(r"client (\S+) rq xdg_surface@\d+\.get_toplevel\(new id "
+                           r"xdg_toplevel@(\d+)\)", text),
+                re.findall(r"client (\S+) rq xdg_toplevel@(\d+)\.destroy\(\)", text))
+
+
+def clear(s):
+    window = s.window(CONVERTER)
+    frame = window.path
+    s.Atspi.EditableText.set_text_contents(s.control(window, HZ, "text"), "50")
+    s.expect_texts(window, {HZ: "50"})
+    s.press(s.control(window, "Clear", "push button"))
+    window = wait_for(lambda: s.running() and next((
+        w for w in s.children(s.app) if s._try(w.get_name) == CONVERTER
+        and s.text(s.control(w, HZ, "text")) == ""), None))
+    s.expect_texts(window, {name: "" for name in ONE_G_PEAK_AT_50})
+    if any(s.has(s.control(window, n, "text"), "SENSITIVE") for n in list(ONE_G_PEAK_AT_50)[2:]):
+        raise Failure("level boxes open after Clear")
+    us = s.control(window, "US", "radio button")
+    if not (s.has(us, "CHECKED") and s.has(us, "SENSITIVE")):
+        raise Failure("US is not chosen and changeable after Clear")
+    if window.path != frame:
+        raise Failure("Clear made a new window: %s, then %s" % (frame, window.path))
+    created, destroyed = s.toplevels()
+    if not created:
+        raise Failure("the program never opened a Wayland window")
+    if created[0] in destroyed:
+        raise Failure("Clear unmapped the converter's Wayland window")
+
+
+if __name__ == "__main__":
+    sys.exit(main({"clear": clear}, WaylandSession))
