@@ -30,9 +30,8 @@ class WaylandSession(Session):
         return found[0]
 
     def press(self, acc):
-        actions = [self.Atspi.Action.get_name(acc, i)
-                   for i in range(self.Atspi.Action.get_n_actions(acc))]
-        self.Atspi.Action.do_action(acc, actions.index("Press"))
+        actions = [acc.get_action_name(i) for i in range(acc.get_n_actions())]
+        acc.do_action(actions.index("Press"))
 
     def toplevels(self):
         """The program's Wayland toplevels: those created, and those destroyed since."""
@@ -46,12 +45,16 @@ class WaylandSession(Session):
 def clear(s):
     window = s.window(CONVERTER)
     frame = window.path
-    s.Atspi.EditableText.set_text_contents(s.control(window, HZ, "text"), "50")
+    s.control(window, HZ, "text").set_text_contents("50")
     s.expect_texts(window, {HZ: "50"})
     s.press(s.control(window, "Clear", "push button"))
-    window = wait_for(lambda: s.running() and next((
-        w for w in s.children(s.app) if s._try(w.get_name) == CONVERTER
-        and s.text(s.control(w, HZ, "text")) == ""), None))
+
+    def started():
+        for w in s.children(s.app):
+            box = s._try(w.get_name) == CONVERTER and s.control(w, HZ, "text")
+            if box and s.text(box) == "":
+                return w
+    window = wait_for(lambda: s.running() and started())
     s.expect_texts(window, {name: "" for name in ONE_G_PEAK_AT_50})
     if any(s.has(s.control(window, n, "text"), "SENSITIVE") for n in list(ONE_G_PEAK_AT_50)[2:]):
         raise Failure("level boxes open after Clear")
