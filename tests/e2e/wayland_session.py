@@ -1,9 +1,11 @@
-"""The built program native on Wayland: a headless Weston, no X server, only WAYLAND_DISPLAY
-set; a private session bus and accessibility bus as on the X desktop. Nothing can type or
-click there (a headless Weston has no seat): texts are set and buttons pressed through the
-accessibility bus. wayland_session.py <program> <case>"""
+"""The built program native on Wayland: Weston, only WAYLAND_DISPLAY set for the program; a
+private session bus and accessibility bus as on the X desktop. A headless Weston has no seat:
+nothing can type or click there, so texts are set and buttons pressed through the accessibility
+bus. Keys need a seat: Weston's X11 back end on a private X server, whose keyboard it passes on
+to its clients as a Wayland keyboard. wayland_session.py <program> <case>"""
 import os
 import re
+import subprocess
 import sys
 
 from converter_cases import CONVERTER, HZ, ONE_G_PEAK_AT_50
@@ -11,16 +13,33 @@ from desktop_session import Failure, Session, main, wait_for
 
 
 class WaylandSession(Session):
+    keyboard = False
+
     def _start_display(self):
         socket = "wayland-amplora"
         # The compositor's log of every request its clients make: what became of their windows.
         self.protocol = os.path.join(self.runtime.name, "weston.log")
-        self._spawn(["weston", "--backend=headless-backend.so", "--use-pixman", "--idle-time=0",
-                     "--socket=" + socket, "--log=" + self.protocol, "--logger-scopes=log,proto"],
-                    env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime.name))
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime.name)
+        if self.keyboard:
+            env["DISPLAY"] = self.x_display = self._start_x()
+        backend = "x11" if self.keyboard else "headless"
+        self._spawn(["weston", "--backend=%s-backend.so" % backend, "--use-pixman",
+                     "--idle-time=0", "--socket=" + socket, "--log=" + self.protocol,
+                     "--logger-scopes=log,proto"], env=env)
         if not wait_for(lambda: os.path.exists(os.path.join(self.runtime.name, socket))):
             raise Failure("Weston did not start")
-        return dict(WAYLAND_DISPLAY=socket)
+        # Sounds go to a file: the default sound device of a configuration of their own.
+        self.sound = os.path.join(self.runtime.name, "sound.raw")
+        config = os.path.join(self.runtime.name, "asound.conf")
+        with open(config, "w") as f:
+            f.write('pcm.!default { type file; slave.pcm { type null }; file "%s" }' % self.sound)
+        return dict(WAYLAND_DISPLAY=socket, ALSA_CONFIG_PATH=config)
+
+    def type(self, text):
+        """Typed on the X server's keyboard, into Weston's window, on to its focused client."""
+        subprocess.run(["xdotool", "search", "--sync", "--class", "^Weston Compositor$",
+                        "windowfocus", "--sync", "type", "--delay", "30", text],
+                       env=dict(os.environ, DISPLAY=self.x_display), check=True)
 
     def window(self, title):
         found = wait_for(lambda: self.running() and [
@@ -70,5 +89,18 @@ def clear(s):
         raise Failure("Clear unmapped the converter's Wayland window")
 
 
+def bell(s):
+    s.window(CONVERTER)
+    s.type("q")
+    if not wait_for(lambda: os.path.exists(s.sound) and os.path.getsize(s.sound) > 0):
+        raise Failure("a refused key made no sound")
+
+
+class KeyboardSession(WaylandSession):
+    keyboard = True
+
+
 if __name__ == "__main__":
-    sys.exit(main({"clear": clear}, WaylandSession))
+    case = sys.argv[2]
+    sys.exit(main({"clear": clear, "bell": bell}, KeyboardSession if case == "bell" else
+                  WaylandSession))
