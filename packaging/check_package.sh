@@ -3,7 +3,8 @@
 #   check_package.sh metadata <built packaging folder> <app id> <screenshots folder>
 #   check_package.sh install  <build folder> <app id> "<icon sizes>" "<programs>"
 #   check_package.sh deb      <build folder> <app id> "<icon sizes>" "<programs>"
-# The programs are those installed to bin/, each with its manual page.
+# The programs are those installed to bin/, each with its manual page. The package is built
+# twice and must come out the same to the byte; its programs must be hardened as Debian's are.
 set -euo pipefail
 
 mode="$1" dir="$2" app_id="$3" sizes="${4:-}" programs="${5:-amplora}"
@@ -48,6 +49,31 @@ check_tree() { # <prefix>: the files are there, the icons have their sizes, the 
     fail "AppStream data"
 }
 
+# What the linker and compiler left in a program: position independent, relocations read-only
+# after start, the stack protector, and no RPATH or RUNPATH (Debian allows none).
+check_binary() { # <program file>
+  local f="$1" name header segments dynamic symbols
+  name="$(basename "$f")"
+  header="$(readelf -hW "$f")" segments="$(readelf -lW "$f")" dynamic="$(readelf -dW "$f")"
+  symbols="$(readelf --dyn-syms -W "$f")"
+  grep -q 'Type: *DYN' <<<"$header" || fail "$name is not position independent"
+  grep -q GNU_RELRO <<<"$segments" || fail "$name has no read-only relocations"
+  grep -q BIND_NOW <<<"$dynamic" || fail "$name does not bind at start (BIND_NOW)"
+  ! grep -Eq '\((RPATH|RUNPATH)\)' <<<"$dynamic" || fail "$name has an RPATH or RUNPATH"
+  grep -q __stack_chk_fail <<<"$symbols" || fail "$name has no stack protector"
+}
+
+# Debian's compile flags on every file compiled (the checked buffer functions need the
+# optimiser, which a Debug build goes without).
+check_flags() { # <build folder>
+  local flags=(-fstack-protector-strong -fstack-clash-protection -fcf-protection) flag commands
+  grep -q '^CMAKE_BUILD_TYPE:STRING=Debug$' "$1/CMakeCache.txt" || flags+=(-D_FORTIFY_SOURCE=2)
+  commands="$(grep '"command"' "$1/compile_commands.json")"
+  for flag in "${flags[@]}"; do
+    ! grep -qv -- "$flag" <<<"$commands" || fail "a file was compiled without $flag"
+  done
+}
+
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -88,7 +114,8 @@ deb)
   done < <(expected_paths)
   depends="$(dpkg-deb -f "$deb" Depends)"
   # Found by dpkg-shlibdeps, and named by hand for what it cannot see.
-  for pkg in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation2; do
+  for pkg in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libcanberra0 fonts-liberation2 \
+    qt6-wayland; do
     grep -Eq "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
   done
   dpkg-deb -x "$deb" "$work/root"
@@ -96,7 +123,13 @@ deb)
   for p in $programs; do
     file "$work/root/usr/bin/$p" | grep -Eq "ELF .*, stripped$" ||
       fail "$p is not a stripped executable"
+    check_binary "$work/root/usr/bin/$p"
   done
+  check_flags "$dir"
+  # Built again a moment later, with every file staged anew: the same bytes.
+  sleep 1
+  cpack --config "$dir/CPackConfig.cmake" -G DEB -B "$work/again" >/dev/null
+  cmp "$deb" "$work/again/$(basename "$deb")" || fail "a second build of the package differs"
   # Debian's own judgement of the package: no error and no warning. Lintian says it is run as
   # root (CI is); that note is not about the package.
   report="$(lintian --display-info "$deb" 2>&1 | grep -v 'running with root privileges' || true)"
