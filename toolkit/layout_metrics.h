@@ -30,11 +30,12 @@ inline void setFontPoints(QWidget& widget, double points, bool bold = false) {
 }
 
 // The application font: the layout was drawn for a plain sans serif at 9.75 pt, so take the
-// nearest one installed.
+// nearest one installed. Made from these properties alone: a font made from the default one
+// would take whatever else the application font has (a theme's bold or italic).
 inline QFont layoutFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    QFont f({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+             QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+            -1, QFont::Normal, false);
     f.setPixelSize(pointsToPixels(9.75));
     // The substitutes run wider than the bitmap original; narrow them so captions keep to
     // the places drawn for them.
