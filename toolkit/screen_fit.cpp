@@ -33,16 +33,14 @@ QScrollArea* areaOf(QWidget& window) {
     return window.findChild<QScrollArea*>(kAreaName, Qt::FindDirectChildrenOnly);
 }
 
-// Forms drawn at fixed places: a main window's central widget or a dialog without a layout.
+// Forms of a fixed size: a main window's central widget, or a dialog whose widgets sit at
+// fixed places (Qt's own dialogs have layouts and fit themselves).
 bool hasFixedForm(QWidget& window) {
     if (!window.isWindow())
         return false;
-    if (areaOf(window))
-        return true;
-    if (!qobject_cast<QMainWindow*>(&window) && !qobject_cast<QDialog*>(&window))
-        return false;
-    QWidget* holder = formHolder(window);
-    return holder && !holder->layout() && !holder->children().isEmpty();
+    if (areaOf(window) || qobject_cast<QMainWindow*>(&window))
+        return formHolder(window) != nullptr;
+    return qobject_cast<QDialog*>(&window) && !window.layout() && !window.children().isEmpty();
 }
 
 // Moves the form into a scroll area in its place; the order of the TAB stops stays, since
@@ -142,7 +140,8 @@ void fitToScreen(QWidget& window) {
     if (main && main->menuWidget())
         room.rheight() -= main->menuWidget()->sizeHint().height();
     room = room.expandedTo(QSize(100, 100));
-    const QSize designed = form->size();
+    // A form laid out by a layout may not have its size yet when first shown.
+    const QSize designed = form->size().expandedTo(form->minimumSizeHint());
     if (!area && designed.width() <= room.width() && designed.height() <= room.height())
         return;
     const QRect before = window.frameGeometry();
@@ -150,12 +149,10 @@ void fitToScreen(QWidget& window) {
         area = wrap(window);
     const QSize view =
         viewSize(designed, room, area->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    if (area->size() == view && area->minimumSize() == view)
+    QWidget& sized = main ? *static_cast<QWidget*>(area) : window;
+    if (sized.minimumSize() == view && sized.maximumSize() == view)
         return;
-    if (main)
-        area->setFixedSize(view);
-    else
-        window.setFixedSize(view);
+    sized.setFixedSize(view);
     if (window.layout())
         window.layout()->activate();
     // The window stays where it was put, as far as the screen allows.
