@@ -12,9 +12,9 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace {
 

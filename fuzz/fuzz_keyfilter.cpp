@@ -30,7 +30,7 @@ entry::EntryBounds boundsFrom(FuzzInput& in) {
 char16_t keyFrom(FuzzInput& in) {
     // The keys that matter most, or any 16-bit character.
     constexpr std::array<char16_t, 16> kKeys = {'0', '1', '5', '9', '.', '-', 8,  13,
-                                                    '+', 'e', 'E', ' ', 0,   27,  22, 0xffff};
+                                                '+', 'e', 'E', ' ', 0,   27,  22, 0xffff};
     const std::uint8_t choice = in.byte();
     return choice < 224 ? kKeys[choice % kKeys.size()] : in.raw<char16_t>();
 }
@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(in.rest());
     const char* shown = text.c_str();
 
-    const entry::KeyVerdict verdict = entry::judgeKey(
-        entry::Key::typing(key), text, {start, length}, bounds);
+    const entry::KeyVerdict verdict =
+        entry::judgeKey(entry::Key::typing(key), text, {start, length}, bounds);
     entry::Notices notices;
     entry::tellVerdict(verdict, bounds, notices);
     std::string told;
@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (key == '.') {
         FUZZ_CHECK(passed == (bounds.decimalOk && text.find('.') == text.npos), "in '%s'", shown);
     } else {
-        FUZZ_CHECK(passed == entry::Key::typing(key).isBackspace(),
-                   "key %d passed into '%s'", key, shown);
+        FUZZ_CHECK(passed == entry::Key::typing(key).isBackspace(), "key %d passed into '%s'", key,
+                   shown);
     }
 
     const std::string message = entry::rangeMessage(bounds);
