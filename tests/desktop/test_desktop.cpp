@@ -8,7 +8,7 @@
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/theme_colours.h"
-#include "tools/screenshots/dark_palette.h"
+#include "dark_palette.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -12,7 +12,7 @@
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
-#include "tools/screenshots/dark_palette.h"
+#include "dark_palette.h"
 
 #include <QApplication>
 #include <QDir>
