@@ -1,11 +1,13 @@
 #include "converter/converter_window.h"
 
 #include "converter/results_text.h"
+#include "converter/spoken_text.h"
 #include "info/about_dialog.h"
 #include "info/help_window.h"
 #include "info/maker.h"
 #include "info/tutorial_window.h"
 #include "temperature/temperature_window.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
 #include "ui_converter_window.h"
@@ -62,7 +64,8 @@ void ConverterWindow::bindBoxes() {
         };
         box->onKeyPress = [this, id, box](std::int16_t& keyAscii) {
             model_.keyPress(id, keyAscii, box->selection());
-            render();
+            if (const auto said = conversionAnnouncement(model_, render()))
+                toolkit::announce(*box, qtext(*said));
         };
         box->onEdited = [this, id](const std::string& text) { model_.edited(id, text); };
         box->onGotFocus = [box] { box->select(entry::highlight(box->text().toStdString())); };
@@ -103,8 +106,9 @@ void ConverterWindow::bindCommands() {
     connect(ui_->Picture1, &toolkit::PictureBox::clicked, this, &ConverterWindow::openWebSite);
 }
 
-// The model's state into the widgets: the texts it wrote, every enabled state, the reference.
-void ConverterWindow::render() {
+// The model's state into the widgets: the texts it wrote (returned), every enabled state, the
+// reference.
+std::bitset<kBoxCount> ConverterWindow::render() {
     const std::bitset<kBoxCount> written = model_.takeWritten();
     for (const BoxDescription& d : kBoxes) {
         toolkit::EntryBox* box = boxes_[indexOf(d.box)];
@@ -118,6 +122,7 @@ void ConverterWindow::render() {
     ui_->optVel->setChecked(quantity == engine::Quantity::Velocity);
     ui_->optDisp->setChecked(quantity == engine::Quantity::Displacement);
     showReference();
+    return written;
 }
 
 // A message box shows the window as the model has it at that moment.
@@ -137,6 +142,15 @@ void ConverterWindow::showReference() {
     }
     ui_->OptdBUS->setChecked(!iso);
     ui_->OptdBISO->setChecked(iso);
+    // The decibel boxes' names say the reference; renamed only when it changes, as a screen
+    // reader speaks every new name of the box it is on.
+    const QString referenceName = (iso ? ui_->OptdBISO : ui_->OptdBUS)->text();
+    for (Box decibels : {Box::AdB, Box::VdB}) {
+        const QString name =
+            qtext(spokenName(decibels, model_.reference(), referenceName.toStdString()));
+        if (boxes_[indexOf(decibels)]->accessibleName() != name)
+            boxes_[indexOf(decibels)]->setAccessibleName(name);
+    }
     ui_->OptdBUS->setFocusPolicy(iso ? Qt::ClickFocus : Qt::StrongFocus);
     ui_->OptdBISO->setFocusPolicy(iso ? Qt::StrongFocus : Qt::ClickFocus);
 }

@@ -47,7 +47,7 @@ private:
     void applyLook();
     void bindBoxes();
     void bindCommands();
-    void render();
+    std::bitset<kBoxCount> render();
     void tell(const entry::Notice& notice);
     void showReference();
     void copyAllResults();
