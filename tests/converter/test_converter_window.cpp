@@ -1,7 +1,5 @@
 // The converter window through real key and mouse events on the offscreen platform.
 #include "converter/converter_window.h"
-#include "info/contact_window.h"
-#include "info/maker.h"
 #include "recording_services.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
@@ -136,20 +134,6 @@ private slots:
         QCOMPARE(w.find<QLabel>("Label13")->text(), QStringLiteral("AdB re 10E-6 m/sec², rms"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
-    }
-
-    // ENTER and SPACE open the web address as a click does: on the logo (the relationships
-    // picture opens nothing) and on the contact window's address.
-    void linksOpenFromTheKeyboard() {
-        Window w;
-        info::ContactWindow contact(w.services);
-        QTest::keyClick(w.find<QWidget>("Picture2"), Qt::Key_Space);
-        w.find<QWidget>("Picture1")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClick(contact.findChild<QWidget*>("Label8"), Qt::Key_Enter, Qt::KeypadModifier);
-        QTest::keyClick(contact.findChild<QWidget*>("Label8"), Qt::Key_Space);
-        QCOMPARE(w.services.events, QStringList(4, "open:" + QString::fromUtf8(info::kWebAddress)));
     }
 
     void copyAllResults() {
