@@ -112,8 +112,10 @@ QDBusConnection accessibilityBus() {
 // carries the text. It comes from the control's own object on the bus, as Qt's events do.
 void sendDescription(QWidget& control, const QString& description) {
     QDBusConnection bus = accessibilityBus();
+    if (!bus.isConnected())
+        return; // no screen reader can be listening
     QAccessibleInterface* self = QAccessible::queryAccessibleInterface(&control);
-    if (!bus.isConnected() || !self)
+    if (!self)
         return;
     const QString path = QStringLiteral("/org/a11y/atspi/accessible/") +
                          QString::number(QAccessible::uniqueId(self));
@@ -134,14 +136,17 @@ public:
         control.installEventFilter(this);
     }
 
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::FocusOut)
-            QTimer::singleShot(0, this, [this] {
-                auto* control = static_cast<QWidget*>(parent());
-                if (QAccessibleInterface* self = QAccessible::queryAccessibleInterface(control))
-                    sendDescription(*control, self->text(QAccessible::Description));
-                deleteLater();
-            });
+    bool eventFilter(QObject* control, QEvent* e) override {
+        if (e->type() != QEvent::FocusOut)
+            return false;
+        control->removeEventFilter(this);
+        setObjectName(QString()); // the next announcement has a restorer of its own
+        QTimer::singleShot(0, this, [this] {
+            auto* owner = static_cast<QWidget*>(parent());
+            if (QAccessibleInterface* self = QAccessible::queryAccessibleInterface(owner))
+                sendDescription(*owner, self->text(QAccessible::Description));
+            deleteLater();
+        });
         return false;
     }
 };

@@ -9,10 +9,10 @@ namespace toolkit {
 
 // Has a screen reader say `text` once, now, while the focus stays on `focused` (the control
 // that has it). Qt 6.4 has no announcement of its own, and screen readers speak no changes of
-// controls without the focus: the text goes out as a change of the focused control's
-// description, which a screen reader speaks at once (Orca presents a description change of
-// the object it is on as a message). The control's own description is back once the focus has
-// moved on, so that it is not read again with the control later.
+// controls without the focus; they do speak a new description of the control they are on (Orca
+// presents it as a message). The text goes out as such a change, sent on the accessibility bus
+// from the control itself; the control's own description is sent again once the focus has
+// moved on, so that screen readers do not read the announcement with the control later.
 void announce(QWidget& focused, const QString& text);
 
 // Keeps a control that is never shown, or a mere drawing (a line), out of what screen readers

@@ -69,13 +69,18 @@ def exit_with_contact_open(s):
 def screen_reader(s):
     """The decibel boxes name their reference; a conversion is said once, from the box typed in."""
     window = s.window(CONVERTER)
-    for reference, words in (("ISO", "re 10E-9 m/sec, rms (ISO)"), ("US", "re 10E-8 m/sec, rms (US)")):
+    for reference, references in (("ISO", ("10E-6 m/sec\u00b2", "10E-9 m/sec")),
+                                  ("US", ("1 micro-g", "10E-8 m/sec"))):
         s.click(s.control(window, reference, "radio button"))
-        if not wait_for(lambda: s.control(window, "Velocity decibels " + words, "text")):
-            raise Failure("no velocity decibel box named for the %s reference" % reference)
+        for quantity, level in zip(("Acceleration", "Velocity"), references):
+            name = "%s decibels re %s, rms (%s)" % (quantity, level, reference)
+            if not wait_for(lambda: s.control(window, name, "text")):
+                raise Failure("no decibel box named %r" % name)
     s.click(s.control(window, HZ, "text"))
     said = s.listen("object:property-change:accessible-description")
     convert(s)
+    if not s.has(s.control(window, "Acceleration, g, pk", "text"), "FOCUSED"):
+        raise Failure("the focus left the box typed in")
     s.keys("Tab")  # the focus moves on: the box's own description comes back
     if not wait_for(lambda: s.heard() and len(said) == 2):
         raise Failure("heard %r" % [text for _, text in said])
