@@ -1,6 +1,6 @@
-#pragma once
 // What a screen reader says of the converter window beyond the boxes' texts: the boxes' names
 // and the announcement of a conversion.
+#pragma once
 
 #include "converter/converter_model.h"
 

@@ -1,3 +1,4 @@
+// From one typed level to all ten: the base unit, its own units, the other quantities.
 #include "engine/conversion_chain.h"
 
 #include "engine/conversions.h"

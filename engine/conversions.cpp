@@ -1,3 +1,4 @@
+// The conversion routines with their factors, each expression in the order written.
 #include "engine/conversions.h"
 
 #include "engine/factors.h"

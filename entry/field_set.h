@@ -1,3 +1,4 @@
+// The texts and enabled states of a model's boxes, and which of them the model wrote.
 #pragma once
 
 #include <array>

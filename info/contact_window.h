@@ -1,5 +1,5 @@
-#pragma once
 // The window with the maker's contact details.
+#pragma once
 
 #include <QDialog>
 

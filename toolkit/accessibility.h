@@ -1,6 +1,6 @@
-#pragma once
 // What screen readers learn of the windows beyond Qt's own: spoken announcements, the controls
 // they should not see, and the roles of the toolkit's own controls.
+#pragma once
 
 class QString;
 class QWidget;

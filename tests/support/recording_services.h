@@ -1,3 +1,4 @@
+// A recorder standing in for the desktop in tests: message boxes, beeps, prints, addresses.
 #pragma once
 
 #include "toolkit/desktop_services.h"
