@@ -1,3 +1,4 @@
+// Buffered output in which every failure counts, and CSV fields.
 #include "cli/output.h"
 
 #include <cerrno>
@@ -7,7 +8,8 @@
 namespace cli {
 
 void Output::field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const char special[] = {separator_, '"', '\r', '\n'};
+    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
         put(text);
         return;
     }

@@ -1,6 +1,8 @@
+// Readings typed into the converter model as into a newly opened window.
 #include "cli/reading.h"
 
 #include "cli/diagnostics.h"
+#include "cli/number_text.h"
 #include "converter/typist.h"
 
 #include <algorithm>
@@ -25,8 +27,9 @@ std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_vie
     const bool frequency = converter::isFrequency(box);
     if (value.empty())
         return Refusal{frequency, "no value"};
-    if (typeable(value)) {
-        typist.type(box, value);
+    const std::optional<std::string> plain = plainDecimal(value);
+    if (const std::string_view keys = plain ? *plain : value; typeable(keys)) {
+        typist.type(box, keys);
         if (!notice)
             typist.type(box, "\n");
         if (!notice)
@@ -34,7 +37,9 @@ std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_vie
         if (notice->kind == entry::Notice::Kind::Message)
             return Refusal{frequency, notice->text};
     }
-    return Refusal{frequency, shown(value) + " is not a number the window accepts"};
+    const std::string why = whyNotANumber(value);
+    return Refusal{frequency, shown(value) + " is not a number the window accepts" +
+                                  (why.empty() ? "" : ": " + why)};
 }
 
 } // namespace
