@@ -89,9 +89,10 @@ void CsvReader::unquoted(Record& record) {
         const char* begin = block_ + pos_;
         const char* end = block_ + size_;
         const char* p = begin;
+        const char separator = separator_; // a char the loop's reads could alias otherwise
         for (; p != end; ++p) {
             const char c = *p;
-            if (c == separator_ || c == '\n' || c == '\r')
+            if (c == separator || c == '\n' || c == '\r')
                 break;
             if (c == '"' && record.problem.empty())
                 fail(record, "a quote inside a field that does not start with one");

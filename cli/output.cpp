@@ -1,6 +1,7 @@
 // Buffered output in which every failure counts, and CSV fields.
 #include "cli/output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -8,8 +9,10 @@
 namespace cli {
 
 void Output::field(std::string_view text) {
-    const char special[] = {separator_, '"', '\r', '\n'};
-    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+    const char separator = separator_;
+    if (std::none_of(text.begin(), text.end(), [separator](char c) {
+            return c == separator || c == '"' || c == '\r' || c == '\n';
+        })) {
         put(text);
         return;
     }
