@@ -14,7 +14,7 @@ constexpr std::string_view kMark = "\xEF\xBB\xBF"; // the UTF-8 byte order mark
 // Whether a read from `fd` would return at once; a file always does.
 bool readable(int fd) {
     pollfd request{fd, POLLIN, 0};
-    return ::poll(&request, 1, 0) != 0;
+    return ::poll(&request, 1, 0) > 0;
 }
 } // namespace
 

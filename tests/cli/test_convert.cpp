@@ -103,26 +103,18 @@ private slots:
     void sameTextsAsTheWindow() {
         const QStringList units = {"g-rms",   "g-pk",    "in-s-rms", "in-s-pk", "mm-s-rms",
                                    "mm-s-pk", "mils-pp", "mm-pp",    "adb",     "vdb"};
-        const QStringList frequencies = {"50",  "1", "1.2346E1|12.346", "30", "1E+05|100000",
-                                         "0.5", "7"};
-        const QStringList levels = {"1",
-                                    "1E-08|0.00000001",
-                                    "10000",
-                                    "2.675",
-                                    "-6.0E+01|-60",
-                                    "200",
-                                    "1000000",
-                                    "0.123456",
-                                    "10001",
-                                    "5.0e-7|0.00000050",
-                                    "1e3|1000",
-                                    "0.0.1"};
+        const QStringList frequencies =
+            QString("50 1 1.2346E1|12.346 30 1E+05|100000 0.5 7").split(' ');
+        const QStringList levels =
+            QString("1 1E-08|0.00000001 10000 2.675 -6.0E+01|-60 200 "
+                    "1000000 0.123456 10001 5.0e-7|0.00000050 1e3|1000 0.0.1")
+                .split(' ');
         for (int pass = 0; pass < 4; ++pass) {
             const bool iso = pass & 1;
             const QString column = pass & 2 ? "cpm" : "hz";
             QByteArray csv = ("id," + column + ",level,unit\n").toUtf8();
             QString out = "id," + kColumns, err;
-            for (int i = 0; i < 44; ++i) {
+            for (int i = 0; i < 4 * levels.size(); ++i) {
                 const QString f = frequencies[i % frequencies.size()], u = units[i % 10];
                 const QString l = levels[(i / 4) % levels.size()];
                 csv += QString("%1,%2,%3,%4\n")
