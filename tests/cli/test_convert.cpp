@@ -173,8 +173,6 @@ private slots:
             "stdin:2: column 4: text after the closing quote of a field\n");
         add("CR lines", "", "hz,level,unit\r50,1,g-pk\r\r50,x,g-pk\r", 65,
             kColumns + kFiftyHzOneGPeak, "stdin:4: level: \"x\"" + nan + "\n");
-        add("header", "", "hz,level\n", 65, "",
-            "stdin:1: no unit column among \"hz\", \"level\"\n");
         add("escaped", "", "\"a\nb\",hz,level,\"x\x1b[2J\"\n", 65, "",
             "stdin:1: no unit column among \"a\\nb\", \"hz\", \"level\", \"x\\x1b[2J\"\n");
         add("escaped column", "", "\"x\ty\",hz,level,unit\nq\"q,50,1,g-pk\n", 65,
@@ -228,21 +226,13 @@ private slots:
             me + "--cpm: Entry out of range.  Value must be between  1 and  6000000\n");
         add("mm-pp range", "--hz 50 --mm-pp 1000001", "", 65, "",
             me + "--mm-pp: Entry out of range.  Value must be between  1E-08 and  1000000\n");
-        add("refused", "--hz 50 --adb -61", "", 65, "",
-            me + "--adb: Entry out of range.  Value must be between -60 and  200\n");
-        QString isoTable;
-        const QStringList captions = {"Frequency, Hz",
-                                      "Frequency, CPM",
-                                      "Acceleration, g, rms",
-                                      "Acceleration, g, pk",
-                                      "Velocity, in/sec, rms",
-                                      "Velocity, in/sec, peak",
-                                      "Velocity, mm/sec, rms",
-                                      "Velocity, mm/sec, peak",
-                                      "Displacement, mils, pk - pk",
-                                      "Displacement, mm, pk - pk",
-                                      "AdB re 10E-6 m/sec², rms",
-                                      "VdB re 10E-9 m/sec, rms"};
+        QString isoTable; // aligned by characters: the ISO caption's superscript is two bytes
+        const QStringList captions =
+            QString("Frequency, Hz|Frequency, CPM|Acceleration, g, rms|Acceleration, g, pk|"
+                    "Velocity, in/sec, rms|Velocity, in/sec, peak|Velocity, mm/sec, rms|"
+                    "Velocity, mm/sec, peak|Displacement, mils, pk - pk|Displacement, mm, pk - pk|"
+                    "AdB re 10E-6 m/sec², rms|VdB re 10E-9 m/sec, rms")
+                .split('|');
         const QStringList isoTexts =
             QString(kFiftyHzOneGPeak).replace("117.0,126.9", "137.0,146.9").split(',');
         for (int i = 0; i < 12; ++i)
