@@ -27,7 +27,7 @@ std::string boundText(double bound) {
 
 std::string range(Box box) {
     const entry::EntryBounds& bounds = converter::describe(box).bounds;
-    return boundText(bounds.minval) + " to " + boundText(bounds.maxval);
+    return boundText(bounds.minValue) + " to " + boundText(bounds.maxValue);
 }
 
 std::string padded(std::string_view text, std::size_t width) {
@@ -54,7 +54,7 @@ void writeHelp(Output& out) {
     ReadingTypist typist;
     out.put("  P1");
     out.separate();
-    if (!typist.type({engine::Reference::US, Box::Hz, "50", Box::AccGpk, "1"}))
+    if (!typist.type({engine::Reference::US, Box::Hz, "50", Box::GPeak, "1"}))
         writeBoxTexts(typist, out);
     out.put("\n  --ref us|iso   decibel references (default us)\n"
             "  --hz F         the frequency in Hz, " +

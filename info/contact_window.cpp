@@ -1,6 +1,6 @@
 #include "info/contact_window.h"
 
-#include "info/maker.h"
+#include "resources/maker.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
@@ -14,14 +14,15 @@ namespace info {
 ContactWindow::ContactWindow(toolkit::DesktopServices& services, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ContactWindow>()), services_(services) {
     ui_->setupUi(this);
-    ui_->Label1->setText(QString::fromUtf8(kMakerName));
-    ui_->Label2->setText(QString::fromUtf8(kStreet));
-    ui_->Label3->setText(QString::fromUtf8(kCityLine));
-    ui_->Label6->setText(QStringLiteral("Phone: ") + QString::fromUtf8(kPhone));
-    ui_->Label5->setText(QStringLiteral("Toll Free: ") + QString::fromUtf8(kTollFree));
-    ui_->Label4->setText(QStringLiteral("Fax: ") + QString::fromUtf8(kFax));
-    ui_->Label7->setText(QStringLiteral("Customer Service: ") + QString::fromUtf8(kServiceEmail));
-    ui_->Label8->setText(QString::fromUtf8(kWebAddress));
+    ui_->Label1->setText(QString::fromUtf8(maker::kMakerName));
+    ui_->Label2->setText(QString::fromUtf8(maker::kStreet));
+    ui_->Label3->setText(QString::fromUtf8(maker::kCityLine));
+    ui_->Label6->setText(QStringLiteral("Phone: ") + QString::fromUtf8(maker::kPhone));
+    ui_->Label5->setText(QStringLiteral("Toll Free: ") + QString::fromUtf8(maker::kTollFree));
+    ui_->Label4->setText(QStringLiteral("Fax: ") + QString::fromUtf8(maker::kFax));
+    ui_->Label7->setText(QStringLiteral("Customer Service: ") +
+                         QString::fromUtf8(maker::kServiceEmail));
+    ui_->Label8->setText(QString::fromUtf8(maker::kWebAddress));
     applyLook();
 
     ui_->Label8->installEventFilter(this);
@@ -59,7 +60,7 @@ bool ContactWindow::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             ui_->Label8->rect().contains(mouse->position().toPoint()))
-            services_.openAddress(kWebAddress);
+            services_.openAddress(maker::kWebAddress);
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,7 +1,8 @@
 // The converter's behaviour on its model, typed as a user types: steps "box:keys" ("\n" is
 // ENTER, "\b" BACKSPACE), "edit:box=text" (a paste or cut no key saw), "down:box" (a key that
 // edits without a character, such as DELETE), "ref:iso".
-#include "converter/typist.h"
+#include "converter/converter_model.h"
+#include "entry/typist.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,26 +20,27 @@ Box boxNamed(const QString& key) {
 
 struct Session {
     QStringList notices;
-    ConverterModel model{[this](const entry::Notice& n) {
-        notices << (n.kind == entry::Notice::Kind::Beep
-                        ? QStringLiteral("beep")
-                        : QString::fromStdString(n.title + "|" + n.text));
-    }};
-    Typist typist{model};
+    ConverterModel model;
+    entry::Typist<ConverterModel> typist{model};
 
+    void record(const entry::Notices& told) {
+        for (const entry::Notice& n : told)
+            notices << (n.kind == entry::Notice::Kind::Beep
+                            ? QStringLiteral("beep")
+                            : QString::fromStdString(n.title + "|" + n.text));
+    }
     void play(const QString& steps) {
         for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
             const QString what = step.section(':', 0, 0), rest = step.section(':', 1);
             if (what == "ref")
                 model.selectReference(rest == "iso" ? engine::Reference::ISO
                                                     : engine::Reference::US);
-            else if (what == "edit") {
-                typist.focus(boxNamed(rest.section('=', 0, 0)));
-                model.edited(boxNamed(rest.section('=', 0, 0)), rest.section('=', 1).toStdString());
-            } else if (what == "down")
-                model.keyDown(boxNamed(rest));
+            else if (what == "edit")
+                typist.paste(boxNamed(rest.section('=', 0, 0)), rest.section('=', 1).toStdString());
+            else if (what == "down")
+                record(model.keyDown(boxNamed(rest)));
             else
-                typist.type(boxNamed(what), rest.toStdString());
+                record(typist.type(boxNamed(what), rest.toStdString()));
         }
     }
     QString text(const QString& key) const {
@@ -173,12 +175,12 @@ private slots:
                 if (!s.model.enabled(d.box))
                     continue;
                 if (rng.bounded(20) == 0) {
-                    s.model.edited(d.box, pastes[rng.bounded(pastes.size())].toStdString());
+                    s.typist.paste(d.box, pastes[rng.bounded(pastes.size())].toStdString());
                     continue;
                 }
                 const QString key = keys[rng.bounded(keys.size())];
                 s.notices.clear();
-                s.typist.type(d.box, key.toStdString());
+                s.record(s.typist.type(d.box, key.toStdString()));
                 for (const BoxDescription& b : kBoxes) {
                     const QString t = QString::fromStdString(s.model.text(b.box));
                     QVERIFY2(!t.contains("inf") && !t.contains("nan"), qPrintable(t));

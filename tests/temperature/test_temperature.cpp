@@ -1,4 +1,5 @@
 // The temperature window: its model as a table, and the window through real keys.
+#include "entry/typist.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
@@ -26,9 +27,9 @@ private slots:
         QTest::newRow("body") << "F:98.6\n"
                               << "98.6"
                               << "37.0" << 0;
-        QTest::newRow("rounded half away from zero") << "F:0\n"
-                                                     << "0"
-                                                     << "-17.8" << 0;
+        QTest::newRow("a tie rounds away from zero") << "C:-41.25\n"
+                                                     << "-42.3"
+                                                     << "-41.25" << 0;
         QTest::newRow("leaving converts") << "C:20<"
                                           << "68.0"
                                           << "20" << 0;
@@ -51,32 +52,24 @@ private slots:
         QFETCH(QString, celsius);
         QFETCH(int, messages);
         int told = 0;
-        temperature::TemperatureModel model(
-            [&told](const entry::Notice& n) { told += n.kind == entry::Notice::Kind::Message; });
+        const auto count = [&told](const entry::Notices& notices) {
+            for (const entry::Notice& n : notices)
+                told += n.kind == entry::Notice::Kind::Message;
+        };
+        temperature::TemperatureModel model;
+        entry::Typist typist(model);
         for (const QString& step : steps.split('|')) {
             const Scale scale = step[0] == 'F' ? Scale::Fahrenheit : Scale::Celsius;
             if (step[1] == '=') {
-                model.edited(scale, step.mid(2).toStdString());
+                typist.paste(scale, step.mid(2).toStdString());
                 continue;
             }
-            bool selected = true; // a box just entered has its whole text selected
-            for (QChar key : step.mid(2)) {
-                if (key == '<') {
-                    model.leave(scale);
-                    continue;
-                }
-                std::int16_t code = key == '\n' ? 13 : key == '\b' ? 8 : key.unicode();
-                std::string text = model.text(scale);
-                model.keyPress(scale, code,
-                               selected ? entry::highlight(text) : entry::Selection{text.size()});
-                if (code == 0)
-                    continue;
-                if (selected || (code == 8 && !text.empty()))
-                    text.resize(selected ? 0 : text.size() - 1);
-                if (code != 8)
-                    text += char(code);
-                selected = false;
-                model.edited(scale, text);
+            typist.focus(scale);
+            const QStringList parts = step.mid(2).split('<'); // left between the parts
+            for (qsizetype i = 0; i < parts.size(); ++i) {
+                if (i > 0)
+                    count(model.leave(scale));
+                count(typist.type(scale, parts[i].toStdString()));
             }
         }
         QCOMPARE(QString::fromStdString(model.text(Scale::Fahrenheit)), fahrenheit);

@@ -1,6 +1,5 @@
 // The program's windows: Clear, the one Contact window, Exit, where windows open, printing.
-#include "converter/converter_window.h"
-#include "converter/program.h"
+#include "app/program.h"
 #include "info/contact_window.h"
 #include "recording_services.h"
 #include "toolkit/print_window.h"
@@ -9,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +19,7 @@
 #include <sys/resource.h>
 
 using namespace converter;
+using app::Program;
 
 namespace {
 
@@ -34,20 +35,28 @@ int openContactWindows() {
 class TestProgram : public QObject {
     Q_OBJECT
 private slots:
-    // Clear brings a fresh window where the old one stood; the Contact window stays the one.
-    void clearKeepsThePlaceAndTheContactWindow() {
+    // Clear builds a fresh form inside the same window, which never leaves the screen; the
+    // Contact window stays the one.
+    void clearKeepsTheWindowAndTheContactWindow() {
         RecordingServices services;
         Program program(services);
-        ConverterWindow* first = &program.openConverterWindow();
-        first->move(100, 120);
-        first->findChild<QAction*>("mnu81")->trigger();
+        ConverterWindow* window = &program.openConverterWindow();
+        window->move(100, 120);
+        window->findChild<QAction*>("mnu81")->trigger();
         QWidget* contact = program.contactWindow();
         QVERIFY(contact && contact->isVisible());
-        QTest::mouseClick(first->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return program.converterWindow() != first; }));
-        ConverterWindow* second = program.converterWindow();
-        QCOMPARE(second->pos(), QPoint(100, 120));
-        second->findChild<QAction*>("mnu81")->trigger();
+        QCOMPARE(contact->parentWidget(), window);
+        const QPointer<QWidget> oldHz = window->findChild<QWidget*>("txtHZ");
+        QTest::keyClicks(oldHz, "50");
+        const WId id = window->winId();
+        QTest::mouseClick(window->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return oldHz.isNull(); }));
+        QCOMPARE(program.converterWindow(), window);
+        QCOMPARE(window->winId(), id);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->pos(), QPoint(100, 120));
+        QCOMPARE(window->model().text(Box::Hz), std::string());
+        window->findChild<QAction*>("mnu81")->trigger();
         QCOMPARE(program.contactWindow(), contact);
         QCOMPARE(openContactWindows(), 1);
         program.exitProgram();
