@@ -89,12 +89,12 @@ void CsvReader::unquoted(Record& record) {
         const char* begin = block_ + pos_;
         const char* end = block_ + size_;
         const char* p = begin;
-        const char separator = separator_; // a char the loop's reads could alias otherwise
         for (; p != end; ++p) {
-            const char c = *p;
-            if (c == separator || c == '\n' || c == '\r')
+            if (!stops_[static_cast<unsigned char>(*p)])
+                continue;
+            if (*p != '"')
                 break;
-            if (c == '"' && record.problem.empty())
+            if (record.problem.empty())
                 fail(record, "a quote inside a field that does not start with one");
         }
         appendRun(record, begin, p);

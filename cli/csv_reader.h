@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <stdexcept>
@@ -44,7 +45,10 @@ public:
     // `beforeWait` runs before a read that would wait for more input: the time to show what
     // has been made of the input so far.
     CsvReader(int fd, char separator, std::function<void()> beforeWait = {})
-        : fd_(fd), separator_(separator), beforeWait_(std::move(beforeWait)) {}
+        : fd_(fd), separator_(separator), beforeWait_(std::move(beforeWait)) {
+        for (const char c : {separator, '\n', '\r', '"'})
+            stops_[static_cast<unsigned char>(c)] = true;
+    }
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
@@ -85,6 +89,7 @@ private:
 
     int fd_;
     char separator_;
+    std::array<bool, 256> stops_{}; // the characters an unquoted field stops at: a test each
     std::function<void()> beforeWait_;
     std::size_t pos_ = 0;
     std::size_t size_ = 0;

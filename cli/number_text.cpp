@@ -26,6 +26,9 @@ std::size_t digitsFrom(std::string_view text, std::size_t pos) {
 } // namespace
 
 std::optional<std::string> plainDecimal(std::string_view text) {
+    // Most numbers have no exponent: they are told apart first, at a test a character.
+    if (std::none_of(text.begin(), text.end(), [](char c) { return (c | 0x20) == 'e'; }))
+        return std::nullopt;
     // [-] digits [. digits] (E|e) [+|-] digits, with a digit before or after the point.
     std::size_t pos = text.starts_with('-') ? 1 : 0;
     const std::size_t whole = digitsFrom(text, pos);
