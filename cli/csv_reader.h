@@ -1,3 +1,4 @@
+// Reading CSV records from a stream, one block and one record in memory at a time.
 #pragma once
 
 #include <array>

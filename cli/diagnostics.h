@@ -1,3 +1,4 @@
+// Messages on standard error, and input texts made safe to stand in them.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The command's exit statuses.
 #pragma once
 
 // The command's exit statuses, as scripts and make files expect them of a filter.

@@ -1,3 +1,4 @@
+// Buffered output in which every failure counts, and CSV fields.
 #pragma once
 
 #include <cstddef>
