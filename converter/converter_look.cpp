@@ -2,6 +2,7 @@
 #include "converter/converter_window.h"
 
 #include "resources/maker.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
 #include "toolkit/theme_colours.h"
@@ -55,6 +56,9 @@ void ConverterWindow::applyLook() {
     ui_->Picture1->setToolTip(QString::fromUtf8(maker::kLogoTooltip));
     ui_->Picture1->setAccessibleName(QStringLiteral("Logo"));
     ui_->Picture2->setAccessibleName(QStringLiteral("Relationships"));
+    ui_->Picture1->setLink(true);
+    ui_->Frame1->setAccessibleName(QStringLiteral("Decibel reference"));
+    toolkit::hideFromAssistiveTechnology(*ui_->Frame2); // never shown
 }
 
 } // namespace converter

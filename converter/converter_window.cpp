@@ -3,7 +3,9 @@
 
 #include "converter/reset_window.h"
 #include "converter/results_text.h"
+#include "converter/spoken_text.h"
 #include "resources/maker.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
 #include "ui_converter_window.h"
@@ -73,7 +75,9 @@ void ConverterWindow::bindBoxes() {
         box->onKeyDown = [this, id] { answer(model_.keyDown(id)); };
         box->onKeyPress = [this, id, box](entry::Key key) {
             const entry::KeyAnswer said = model_.keyPress(id, key, box->selection());
-            answer(said.notices);
+            const std::bitset<kBoxCount> written = answer(said.notices);
+            if (const auto words = conversionAnnouncement(model_, written))
+                toolkit::announce(*box, qtext(*words));
             return said.outcome == entry::KeyOutcome::Taken;
         };
         box->onEdited = [this, id](const std::string& text) { model_.edited(id, text); };
@@ -108,8 +112,9 @@ void ConverterWindow::bindCommands() {
             [this] { services_.openAddress(maker::kWebAddress); });
 }
 
-// The model's state into the widgets: the texts it wrote, every enabled state, the reference.
-void ConverterWindow::render() {
+// The model's state into the widgets: the texts it wrote (returned), every enabled state, the
+// reference.
+std::bitset<kBoxCount> ConverterWindow::render() {
     const std::bitset<kBoxCount> written = model_.takeWritten();
     for (const BoxDescription& d : kBoxes) {
         toolkit::EntryBox* box = boxes_[indexOf(d.box)];
@@ -123,13 +128,15 @@ void ConverterWindow::render() {
     ui_->optVel->setChecked(quantity == engine::Quantity::Velocity);
     ui_->optDisp->setChecked(quantity == engine::Quantity::Displacement);
     showReference();
+    return written;
 }
 
 // A message box shows over the boxes as the model has them.
-void ConverterWindow::answer(const entry::Notices& notices) {
-    render();
+std::bitset<kBoxCount> ConverterWindow::answer(const entry::Notices& notices) {
+    const std::bitset<kBoxCount> written = render();
     for (const entry::Notice& notice : notices)
         services_.tell(notice);
+    return written;
 }
 
 // The captions always name the reference in use. Like any exclusive group of option buttons,
@@ -143,6 +150,15 @@ void ConverterWindow::showReference() {
     }
     ui_->OptdBUS->setChecked(!iso);
     ui_->OptdBISO->setChecked(iso);
+    // The decibel boxes' names say the reference; renamed only when it changes, as a screen
+    // reader speaks every new name of the box it is on.
+    const QString referenceName = (iso ? ui_->OptdBISO : ui_->OptdBUS)->text();
+    for (Box decibels : {Box::AccelerationDb, Box::VelocityDb}) {
+        const QString name =
+            qtext(spokenName(decibels, model_.reference(), referenceName.toStdString()));
+        if (boxes_[indexOf(decibels)]->accessibleName() != name)
+            boxes_[indexOf(decibels)]->setAccessibleName(name);
+    }
     ui_->OptdBUS->setFocusPolicy(iso ? Qt::ClickFocus : Qt::StrongFocus);
     ui_->OptdBISO->setFocusPolicy(iso ? Qt::StrongFocus : Qt::ClickFocus);
 }

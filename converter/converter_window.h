@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -53,9 +54,10 @@ private:
     void applyLook();
     void bindBoxes();
     void bindCommands();
-    void render();
-    // The boxes as the model has them now, then what it asks to be told.
-    void answer(const entry::Notices& notices);
+    // The boxes as the model has them now (returns those it wrote), then what it asks to be
+    // told.
+    std::bitset<kBoxCount> render();
+    std::bitset<kBoxCount> answer(const entry::Notices& notices);
     void showReference();
     void copyAllResults();
 

@@ -2,6 +2,7 @@
 #include "app/program.h"
 #include "info/contact_window.h"
 #include "recording_services.h"
+#include "resources/maker.h"
 #include "toolkit/print_window.h"
 #include "toolkit/window_placement.h"
 
@@ -61,6 +62,22 @@ private slots:
         QCOMPARE(openContactWindows(), 1);
         program.exitProgram();
         QCOMPARE(openContactWindows(), 0);
+    }
+
+    // ENTER and SPACE open the web address as a click does: on the converter's logo (the
+    // relationships picture opens nothing) and on the contact window's address.
+    void linksOpenFromTheKeyboard() {
+        RecordingServices services;
+        Program program(services);
+        ConverterWindow& window = program.openConverterWindow();
+        window.findChild<QAction*>("mnu81")->trigger();
+        QTest::keyClick(window.findChild<QWidget*>("Picture2"), Qt::Key_Space);
+        for (QWidget* link : {window.findChild<QWidget*>("Picture1"),
+                              program.contactWindow()->findChild<QWidget*>("Label8")}) {
+            QTest::keyClick(link, Qt::Key_Space);
+            QTest::keyClick(link, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QCOMPARE(services.events, QStringList(4, "open:" + QString::fromUtf8(maker::kWebAddress)));
     }
 
     // A window too large for the screen still has its title bar and menus on it.

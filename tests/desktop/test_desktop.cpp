@@ -2,13 +2,13 @@
 // dark palettes, opened so or switched to, each text in a colour of its own reads (WCAG AA: 4.5:1
 // against what lies behind it in the rendered window); switched back, the window is as before.
 #include "converter/converter_window.h"
+#include "dark_palette.h"
 #include "info/about_dialog.h"
 #include "info/contact_window.h"
 #include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/theme_colours.h"
-#include "tools/screenshots/dark_palette.h"
 
 #include <QApplication>
 #include <QProcess>
