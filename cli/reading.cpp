@@ -2,6 +2,7 @@
 #include "cli/reading.h"
 
 #include "cli/diagnostics.h"
+#include "cli/number_text.h"
 #include "entry/typist.h"
 
 #include <algorithm>
@@ -26,8 +27,9 @@ std::optional<Refusal> enter(entry::Typist<converter::ConverterModel>& typist, B
     const bool frequency = converter::isFrequency(box);
     if (value.empty())
         return Refusal{frequency, "no value"};
-    if (typeable(value)) {
-        entry::Notices notices = typist.type(box, value);
+    const std::optional<std::string> plain = plainDecimal(value);
+    if (const std::string_view keys = plain ? *plain : value; typeable(keys)) {
+        entry::Notices notices = typist.type(box, keys);
         if (notices.empty())
             notices = typist.type(box, "\n");
         if (notices.empty())
@@ -35,7 +37,9 @@ std::optional<Refusal> enter(entry::Typist<converter::ConverterModel>& typist, B
         if (notices.front().kind == entry::Notice::Kind::Message)
             return Refusal{frequency, notices.front().text};
     }
-    return Refusal{frequency, shown(value) + " is not a number the window accepts"};
+    const std::string why = whyNotANumber(value);
+    return Refusal{frequency, shown(value) + " is not a number the window accepts" +
+                                  (why.empty() ? "" : ": " + why)};
 }
 
 } // namespace

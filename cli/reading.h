@@ -1,3 +1,4 @@
+// One reading typed into a fresh converter model, and the names readings use for boxes.
 #pragma once
 
 #include "converter/boxes.h"
