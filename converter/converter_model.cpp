@@ -62,13 +62,13 @@ entry::Notices ConverterModel::keyDown(Box box) {
             fields_.clear(indexOf(d.box));
         setEnabled(d.box, false);
     }
-    return std::exchange(notices_, {});
+    return takeNotices();
 }
 
 entry::KeyAnswer ConverterModel::keyPress(Box box, entry::Key key, entry::Selection selection) {
     const entry::KeyOutcome outcome = isFrequency(box) ? frequencyKeyPress(box, key, selection)
                                                        : levelKeyPress(box, key, selection);
-    return {outcome, std::exchange(notices_, {})};
+    return {outcome, takeNotices()};
 }
 
 void ConverterModel::edited(Box box, std::string_view text) {
@@ -79,7 +79,8 @@ entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
                                                     entry::Selection selection) {
     const entry::KeyVerdict verdict =
         entry::judgeKey(key, text(box), selection, describe(box).bounds);
-    entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    if (verdict.refused)
+        entry::tellVerdict(verdict, describe(box).bounds, notices_);
     const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
     fields_.clear(indexOf(other));
     referenceLocked_ = true;
@@ -145,7 +146,8 @@ entry::KeyOutcome ConverterModel::levelKeyPress(Box box, entry::Key key,
                                                 entry::Selection selection) {
     const entry::KeyVerdict verdict =
         entry::judgeKey(key, text(box), selection, describe(box).bounds);
-    entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    if (verdict.refused)
+        entry::tellVerdict(verdict, describe(box).bounds, notices_);
     if (verdict.refused)
         return entry::KeyOutcome::Refused;
     if (!key.isEnter())

@@ -61,6 +61,10 @@ private:
     void recomputeForFrequency();
     std::optional<float> usableFrequency();
     void tell(entry::Notice notice) { notices_.push_back(std::move(notice)); }
+    // What was told during the call, leaving none for the next.
+    entry::Notices takeNotices() {
+        return notices_.empty() ? entry::Notices() : std::move(notices_);
+    }
 
     void write(Box box, std::string text) { fields_.write(indexOf(box), std::move(text)); }
     void writeLevels(const engine::Levels& levels);

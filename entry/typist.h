@@ -57,7 +57,12 @@ public:
     }
 
 private:
+    // Nearly every key has nothing to tell: that test is all it costs.
     static void add(Notices& to, Notices&& from) {
+        if (!from.empty())
+            append(to, std::move(from));
+    }
+    static void append(Notices& to, Notices&& from) {
         if (to.empty())
             to = std::move(from);
         else
