@@ -3,6 +3,7 @@
 
 #include "cli/diagnostics.h"
 #include "cli/number_text.h"
+#include "entry/field_set.h"
 #include "entry/typist.h"
 
 #include <algorithm>
@@ -27,6 +28,9 @@ std::optional<Refusal> enter(entry::Typist<converter::ConverterModel>& typist, B
     const bool frequency = converter::isFrequency(box);
     if (value.empty())
         return Refusal{frequency, "no value"};
+    if (value.size() > entry::kLongestText)
+        return Refusal{frequency, "longer than the window's boxes hold (" +
+                                      std::to_string(entry::kLongestText) + " characters)"};
     const std::optional<std::string> plain = plainDecimal(value);
     if (const std::string_view keys = plain ? *plain : value; typeable(keys)) {
         entry::Notices notices = typist.type(box, keys);

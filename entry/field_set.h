@@ -9,6 +9,10 @@
 
 namespace entry {
 
+// The longest text an entry box holds (Qt's line edits hold no more); typing in a box is
+// linear in its length per key, so nothing longer is ever typed.
+inline constexpr std::size_t kLongestText = 32767;
+
 // The texts and enabled states of a window's entry boxes as its model keeps them. Every text
 // the model writes is marked, so that the window puts exactly those into its boxes (writing a
 // box also moves its caret to the start, even when the text stays the same).

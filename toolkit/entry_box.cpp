@@ -1,6 +1,8 @@
 // The entry box: key events turned into model keys, focus moves, and text written by the program.
 #include "toolkit/entry_box.h"
 
+#include "entry/field_set.h"
+
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -92,6 +94,7 @@ std::optional<entry::Key> typedKey(const QKeyEvent& e) {
 }
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(static_cast<int>(entry::kLongestText));
     // Composed text must pass the key-press path like any typed character.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     greyWhenDisabled();
