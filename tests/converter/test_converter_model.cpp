@@ -57,6 +57,9 @@ struct Session {
 
 const QString kNoFrequency = "Sorry...|Please enter the frequency first";
 const QString kHzRange = "Input Error|Entry out of range.  Value must be between  1 and  100000";
+const QString kCpmRange = "Input Error|Entry out of range.  Value must be between  1 and  6000000";
+const QString kMmRange =
+    "Input Error|Entry out of range.  Value must be between  1E-08 and  1000000";
 const QString kLevelRange =
     "Input Error|Entry out of range.  Value must be between  1E-08 and  10000";
 
@@ -76,9 +79,21 @@ private slots:
             << "hz=50.0 cpm=3000.0 g-rms=0.707 g-pk=1.0 in-s-rms=0.869 in-s-pk=1.23 "
                "mm-s-rms=22.1 mm-s-pk=31.2 mils-pp=7.83 mm-pp=0.199 adb=117.0 vdb=126.9"
             << none << "all";
-        QTest::newRow("new frequency keeps the acceleration")
-            << "hz:50\n|g-pk:1\n|hz:100\n"
-            << "hz=100.0 cpm=6000.0 g-pk=1.0 in-s-rms=0.434 mils-pp=1.96" << none << "all";
+        // From the g rms box's text, 0.354, not the 0.3536 typed as 0.5 g peak.
+        QTest::newRow("new frequency recomputes all but the acceleration")
+            << "hz:50\n|g-pk:0.5\n|hz:100\n"
+            << "hz=100.0 cpm=6000.0 g-rms=0.354 g-pk=0.5 in-s-rms=0.217 in-s-pk=0.308 "
+               "mm-s-rms=5.52 mm-s-pk=7.81 mils-pp=0.98 mm-pp=0.0249 adb=111.0 vdb=114.8"
+            << none << "all";
+        QTest::newRow("the largest frequencies")
+            << "hz:100000\n|cpm:60000001\n"
+            << "hz=100000.0 cpm=6000000.0" << QStringList{kCpmRange} << "all";
+        QTest::newRow("largest mm peak-to-peak")
+            << "hz:1\n|mm-pp:10000001"
+            << "mm-pp=1000000" << QStringList{kMmRange} << "mm-pp";
+        QTest::newRow("typed again after ENTER: in at the caret the model left")
+            << "hz:50\n|hz:60\n"
+            << "hz=6050.0 cpm=363000.0" << none << "all";
         QTest::newRow("typing a frequency empties what depends on it")
             << "hz:100\n|in-s-rms:1\n|hz:2"
             << "hz=2 cpm= in-s-rms=1.0 vdb=128.1 g-rms= adb= mils-pp=" << none << "hz";
