@@ -91,6 +91,8 @@ private slots:
         small.resize(100, 50);
         toolkit::placeCentred(small, QRect(screen.topLeft(), QSize(20, 10)));
         QCOMPARE(small.pos(), screen.topLeft());
+        toolkit::placeCentred(small, QRect(screen.bottomRight(), QSize(20, 10)));
+        QCOMPARE(small.frameGeometry().bottomRight(), screen.bottomRight());
     }
 
     // A PDF file that cannot be written whole is reported and leaves nothing behind.
@@ -107,7 +109,9 @@ private slots:
         const QString path = dir.filePath(diskFull ? "page.pdf" : "missing/page.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(dir.filePath("whole.pdf"));
+        toolkit::preparePage(printer, window);
         QCOMPARE(toolkit::printWidgetTo(window, printer), QString());
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape); // a wide window
         QVERIFY(QFile::remove(dir.filePath("whole.pdf")));
         printer.setOutputFileName(path);
         rlimit saved{};

@@ -1,6 +1,7 @@
 // The temperature window: its model as a table, and the window through real keys.
 #include "entry/typist.h"
 #include "recording_services.h"
+#include "temperature/temperature_scale.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
 
@@ -75,6 +76,26 @@ private slots:
         QCOMPARE(QString::fromStdString(model.text(Scale::Fahrenheit)), fahrenheit);
         QCOMPARE(QString::fromStdString(model.text(Scale::Celsius)), celsius);
         QCOMPARE(told, messages);
+    }
+
+    // Both scales share one axis: every mark at its true height, the Fahrenheit ones left of
+    // the axis, the Celsius ones right of it (0 °C has no Fahrenheit mark beside it).
+    void scaleMarks() {
+        temperature::TemperatureScale scale;
+        scale.resize(temperature::TemperatureScale::kWidth, temperature::TemperatureScale::kHeight);
+        const QImage image = scale.grab().toImage();
+        const auto inked = [&image](int x, double row) {
+            return qGray(image.pixel(x, qRound(row))) < 128;
+        };
+        const int axis = temperature::TemperatureScale::kWidth / 2;
+        for (int c = -50; c <= 150; c += 25)
+            QVERIFY2(inked(axis + 3, scale.rowOfCelsius(c)) &&
+                         !inked(axis + 3, scale.rowOfCelsius(c) + 3),
+                     qPrintable(QString::number(c)));
+        for (int f = -50; f <= 300; f += 25)
+            QVERIFY2(inked(axis - 3, scale.rowOfFahrenheit(f)), qPrintable(QString::number(f)));
+        QVERIFY(!inked(axis - 3, scale.rowOfCelsius(0)));
+        QCOMPARE(scale.rowOfCelsius(100), scale.rowOfFahrenheit(212));
     }
 
     // SHIFT+TAB from Celsius converts and selects the whole Fahrenheit text; ALT types nothing.
