@@ -1,3 +1,4 @@
+// The window program's command line: --help, --version, Qt's own options, usage errors.
 #include "app/command_line.h"
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// What the window program's command line asks for, read before any window opens.
 #pragma once
 
 namespace app {

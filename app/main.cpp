@@ -1,5 +1,6 @@
+// The window program's start: its command line, the application, the converter window.
 #include "app/command_line.h"
-#include "converter/program.h"
+#include "app/program.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_metrics.h"
 
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     toolkit::useLayoutFont();
 
     toolkit::QtDesktopServices services;
-    converter::Program program(services);
+    app::Program program(services);
     program.openConverterWindow();
     // The first frame does not need the icon: load it once the window is up.
     QTimer::singleShot(

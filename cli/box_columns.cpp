@@ -1,16 +1,21 @@
+// The twelve box columns of the CSV output.
 #include "cli/box_columns.h"
 
 #include <algorithm>
 
 namespace cli {
 
+std::string columnOf(const converter::BoxDescription& box) {
+    std::string name(box.key);
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
 void writeBoxColumns(Output& out) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
-            out.put(',');
-        std::string name(d.key);
-        std::replace(name.begin(), name.end(), '-', '_');
-        out.put(name);
+            out.separate();
+        out.put(columnOf(d));
     }
     out.put('\n');
 }
@@ -18,7 +23,7 @@ void writeBoxColumns(Output& out) {
 void writeBoxTexts(const ReadingTypist& typist, Output& out) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
-            out.put(',');
+            out.separate();
         out.put(typist.text(d.box));
     }
     out.put('\n');

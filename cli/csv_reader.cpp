@@ -1,37 +1,56 @@
+// The CSV reader: records field by field from a stream of blocks.
 #include "cli/csv_reader.h"
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <unistd.h>
 
 namespace cli {
 namespace {
 constexpr const char* kTooLong = "the record is longer than 1 MiB";
+constexpr std::string_view kMark = "\xEF\xBB\xBF"; // the UTF-8 byte order mark
+
+// Whether a read from `fd` would return at once; a file always does.
+bool readable(int fd) {
+    pollfd request{fd, POLLIN, 0};
+    return ::poll(&request, 1, 0) > 0;
+}
 } // namespace
 
+// The next block, once the one read is used up.
 bool CsvReader::refill() {
+    pos_ = 0;
+    size_ = 0;
+    return readMore();
+}
+
+// Appends what the next read gives to the block; false at the end of the input.
+bool CsvReader::readMore() {
     if (ended_)
         return false;
+    if (beforeWait_ && !readable(fd_))
+        beforeWait_();
     for (;;) {
-        const ssize_t got = ::read(fd_, block_, kBlock);
+        const ssize_t got = ::read(fd_, block_ + size_, kBlock - size_);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throw InputError(std::strerror(errno));
-        pos_ = 0;
-        size_ = static_cast<std::size_t>(got);
+        size_ += static_cast<std::size_t>(got);
         ended_ = got == 0;
         return !ended_;
     }
 }
 
+// The first bytes are read until they are the mark or cannot become it.
 void CsvReader::skipByteOrderMark() {
     started_ = true;
-    constexpr std::string_view kMark = "\xEF\xBB\xBF";
-    if (peek() == kEnd || size_ < kMark.size())
-        return;
-    if (std::string_view(block_, kMark.size()) == kMark)
-        pos_ += kMark.size();
+    const auto start = [this] { return std::string_view(block_, size_).substr(0, kMark.size()); };
+    while (start().size() < kMark.size() && kMark.starts_with(start()) && readMore()) {
+    }
+    if (start() == kMark)
+        pos_ = kMark.size();
 }
 
 bool CsvReader::next(Record& record) {
@@ -42,7 +61,7 @@ bool CsvReader::next(Record& record) {
     record.problem.clear();
     int c = peek();
     while (c == '\n' || c == '\r') {
-        endLine(get());
+        get();
         c = peek();
     }
     if (c == kEnd)
@@ -57,15 +76,12 @@ bool CsvReader::next(Record& record) {
             record.ends_.push_back(record.text_.size());
         else if (record.problem.empty())
             fail(record, kTooLong);
-        c = get();
-        if (c == ',')
-            continue;
-        endLine(c);
-        return true;
+        if (get() != static_cast<unsigned char>(separator_))
+            return true;
     }
 }
 
-// Up to the next comma or line end, which is left to read.
+// Up to the next separator or line end, which is left to read.
 void CsvReader::unquoted(Record& record) {
     for (;;) {
         if (pos_ == size_ && !refill())
@@ -74,14 +90,16 @@ void CsvReader::unquoted(Record& record) {
         const char* end = block_ + size_;
         const char* p = begin;
         for (; p != end; ++p) {
-            const char c = *p;
-            if (c == ',' || c == '\n' || c == '\r')
+            if (!stops_[static_cast<unsigned char>(*p)])
+                continue;
+            if (*p != '"')
                 break;
-            if (c == '"' && record.problem.empty())
+            if (record.problem.empty())
                 fail(record, "a quote inside a field that does not start with one");
         }
         appendRun(record, begin, p);
         pos_ += static_cast<std::size_t>(p - begin);
+        afterCr_ = afterCr_ && p == begin;
         if (p != end)
             return;
     }
@@ -103,25 +121,16 @@ void CsvReader::quoted(Record& record) {
         append(record, static_cast<char>(c));
     }
     const int after = peek();
-    if (after == ',' || after == '\n' || after == '\r' || after == kEnd)
+    if (after == static_cast<unsigned char>(separator_) || after == '\n' || after == '\r' ||
+        after == kEnd)
         return;
     if (record.problem.empty())
         fail(record, "text after the closing quote of a field");
     unquoted(record);
 }
 
-// LF, CR LF and a lone CR each end a line.
-void CsvReader::endLine(int c) {
-    if (c != '\r')
-        return;
-    if (peek() == '\n')
-        get();
-    else
-        ++line_;
-}
-
 bool CsvReader::fits(const Record& record, std::size_t more) {
-    // Every field but the last takes a comma besides its text.
+    // Every field but the last takes a separator besides its text.
     return record.text_.size() + record.ends_.size() + more <= kLongestRecord;
 }
 

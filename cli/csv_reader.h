@@ -1,6 +1,9 @@
+// Reading CSV records from a stream, one block and one record in memory at a time.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,13 +36,20 @@ private:
     std::vector<std::size_t> ends_; // where each field ends in text_
 };
 
-// Reads RFC 4180 records from a file descriptor as a stream: fields separated by commas,
-// optionally in double quotes (which may hold commas, line breaks and doubled quotes), records
-// ended by LF, CR LF or CR. Blank lines are skipped, and so is a UTF-8 byte order mark in front.
-// Memory stays within one block and the longest record.
+// Reads RFC 4180 records from a file descriptor as a stream: fields separated by commas (or
+// another separator), optionally in double quotes (which may hold separators, line breaks and
+// doubled quotes), records ended by LF, CR LF or CR. Blank lines are skipped, and so is a UTF-8
+// byte order mark in front, however the reads deliver it. Memory stays within one block and the
+// longest record.
 class CsvReader {
 public:
-    explicit CsvReader(int fd) : fd_(fd) {}
+    // `beforeWait` runs before a read that would wait for more input: the time to show what
+    // has been made of the input so far.
+    CsvReader(int fd, char separator, std::function<void()> beforeWait = {})
+        : fd_(fd), separator_(separator), beforeWait_(std::move(beforeWait)) {
+        for (const char c : {separator, '\n', '\r', '"'})
+            stops_[static_cast<unsigned char>(c)] = true;
+    }
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
@@ -58,28 +68,34 @@ private:
             return kEnd;
         return static_cast<unsigned char>(block_[pos_]);
     }
+    // The next character; LF, CR LF and a lone CR each count as one line break.
     int get() {
         const int c = peek();
         if (c != kEnd) {
             ++pos_;
-            line_ += c == '\n';
+            line_ += c == '\r' || (c == '\n' && !afterCr_);
+            afterCr_ = c == '\r';
         }
         return c;
     }
     bool refill();
+    bool readMore();
     void skipByteOrderMark();
     void unquoted(Record& record);
     void quoted(Record& record);
-    void endLine(int c);
     static bool fits(const Record& record, std::size_t more);
     void append(Record& record, char c);
     void appendRun(Record& record, const char* begin, const char* end);
     void fail(Record& record, std::string problem);
 
     int fd_;
+    char separator_;
+    std::array<bool, 256> stops_{}; // the characters an unquoted field stops at: a test each
+    std::function<void()> beforeWait_;
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
     std::size_t line_ = 1;
+    bool afterCr_ = false; // the character read last was a CR: an LF now ends no other line
     bool started_ = false;
     bool ended_ = false;
     char block_[kBlock];

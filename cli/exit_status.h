@@ -1,6 +1,6 @@
+// The command's exit statuses, as scripts and make files expect them of a filter.
 #pragma once
 
-// The command's exit statuses, as scripts and make files expect them of a filter.
 namespace cli {
 
 inline constexpr int kExitOk = 0;

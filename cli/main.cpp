@@ -1,8 +1,8 @@
 // amplora-convert: the converter window's digits for readings given on the command line or in
 // CSV files, without a display.
-#include "cli/box_columns.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
+#include "cli/help.h"
 #include "cli/one_reading.h"
 #include "cli/options.h"
 #include "cli/output.h"
@@ -22,45 +22,18 @@ using namespace cli;
 constexpr std::string_view kStandardInput = "-";
 constexpr std::string_view kStandardInputName = "stdin";
 
-void writeHelp(Output& out) {
-    out.put("Usage: amplora-convert [--ref us|iso] (--hz F | --cpm F) --UNIT LEVEL [--csv]\n"
-            "       amplora-convert [--ref us|iso] [--skip-bad] [FILE...]\n"
-            "\n"
-            "Converts vibration readings with the digits of Amplora's converter window.\n"
-            "With --hz or --cpm, converts one reading and prints the twelve boxes (as a\n"
-            "header line and one row with --csv). Otherwise reads CSV files of readings\n"
-            "(standard input when none or -) with a header naming the columns hz or cpm,\n"
-            "level and unit, and writes CSV to standard output: every other column, then\n");
-    writeBoxColumns(out);
-    out.put("\n"
-            "  --ref us|iso   decibel references (default us)\n"
-            "  --hz F         the frequency in Hz\n"
-            "  --cpm F        the frequency in cycles per minute\n"
-            "  --UNIT LEVEL   the level in UNIT, one of\n"
-            "    ");
-    out.put(levelKeys());
-    out.put("\n"
-            "  --csv          print one reading as CSV\n"
-            "  --skip-bad     report bad rows and convert the rest\n"
-            "  -h, --help     show this help\n"
-            "  -v, --version  show the version\n"
-            "\n"
-            "Exit status: 0 done, 64 usage error, 65 bad reading or file of readings,\n"
-            "66 an input cannot be opened or read, 74 the output cannot be written.\n");
-}
-
 // Opens one input, standard input for "-"; -1 after saying why not.
 int openInput(const std::string& path) {
     if (path == kStandardInput)
         return STDIN_FILENO;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        complainAsProgram("cannot open " + path + ": " + std::strerror(errno));
+        complainAsProgram("cannot open " + escaped(path) + ": " + std::strerror(errno));
         return -1;
     }
     struct stat status {};
     if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-        complainAsProgram("cannot open " + path + ": " + std::strerror(EISDIR));
+        complainAsProgram("cannot open " + escaped(path) + ": " + std::strerror(EISDIR));
         ::close(fd);
         return -1;
     }
@@ -68,7 +41,7 @@ int openInput(const std::string& path) {
 }
 
 int convertFiles(const Options& options, Output& out) {
-    ReadingsConverter converter(out, options.reference, options.skipBad);
+    ReadingsConverter converter(out, options.reference, options.separator(), options.skipBad);
     std::vector<std::string> inputs = options.inputs;
     if (inputs.empty())
         inputs.emplace_back(kStandardInput);
@@ -81,7 +54,7 @@ int convertFiles(const Options& options, Output& out) {
         try {
             goOn = converter.convert(fd, name);
         } catch (const InputError& e) {
-            complainAsProgram("cannot read " + std::string(name) + ": " + e.what());
+            complainAsProgram("cannot read " + escaped(name) + ": " + e.what());
             return kExitNoInput;
         }
         if (fd != STDIN_FILENO)
@@ -118,7 +91,7 @@ int main(int argc, char** argv) {
         complainAsProgram(std::string(e.what()) + " (see amplora-convert --help)");
         return kExitUsage;
     }
-    Output out(STDOUT_FILENO);
+    Output out(STDOUT_FILENO, options.separator());
     try {
         const int status = run(options, out);
         out.finish();

@@ -1,3 +1,4 @@
+// One reading from the command line: the table of twelve boxes, or its CSV.
 #include "cli/one_reading.h"
 
 #include "cli/box_columns.h"

@@ -1,3 +1,4 @@
+// One reading from the command line converted and written out.
 #pragma once
 
 #include "cli/options.h"

@@ -1,5 +1,7 @@
+// Reading the command line: options, their values, and which of them go together.
 #include "cli/options.h"
 
+#include "cli/diagnostics.h"
 #include "cli/reading.h"
 
 #include <string_view>
@@ -25,7 +27,22 @@ engine::Reference referenceNamed(std::string_view name) {
         return engine::Reference::US;
     if (sameName(name, "iso"))
         return engine::Reference::ISO;
-    throw UsageError("--ref takes us or iso, not '" + std::string(name) + "'");
+    throw UsageError("--ref takes us or iso, not " + shown(name));
+}
+
+// One ASCII character that cannot stand in a number, a unit's name or a quoted field.
+char delimiterNamed(std::string_view name) {
+    if (sameName(name, "tab"))
+        return '\t';
+    if (name.size() != 1 || static_cast<unsigned char>(name[0]) >= 0x80)
+        throw UsageError("--delimiter takes one character or tab, not " + shown(name));
+    const char c = name[0];
+    const bool alphanumeric =
+        (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (alphanumeric || c == '.' || c == '-' || c == '"' || c == '\n' || c == '\r')
+        throw UsageError("--delimiter cannot be " + shown(name) +
+                         ": numbers, units, quotes or line breaks hold it");
+    return c;
 }
 
 // One box's option: the frequency or the level of the reading, each given once.
@@ -48,6 +65,12 @@ void checkCombination(const Options& options) {
         throw UsageError("the frequency needs a level, such as --g-pk 1");
     if (options.frequencyBox && !options.inputs.empty())
         throw UsageError("convert either one reading or files of readings, not both");
+    if (options.csv && !options.frequencyBox)
+        throw UsageError("--csv is for one reading given with --hz or --cpm");
+    if (options.skipBad && options.frequencyBox)
+        throw UsageError("--skip-bad is for files of readings");
+    if (options.delimiter && options.frequencyBox && !options.csv)
+        throw UsageError("--delimiter is for CSV: files of readings, or --csv");
 }
 
 } // namespace
@@ -68,7 +91,7 @@ Options parseOptions(int argc, const char* const* argv) {
         // The short forms amplora itself takes.
         std::string_view name = arg == "-h" ? "--help" : arg == "-v" ? "--version" : arg;
         if (!name.starts_with("--"))
-            throw UsageError("unknown option '" + std::string(arg) + "'");
+            throw UsageError("unknown option " + shown(arg));
         name.remove_prefix(2);
         std::optional<std::string> value;
         if (const auto equals = name.find('='); equals != std::string_view::npos) {
@@ -76,9 +99,9 @@ Options parseOptions(int argc, const char* const* argv) {
             name = name.substr(0, equals);
         }
         const std::optional<Box> box = boxNamed(name);
-        const bool takesValue = box || name == "ref";
+        const bool takesValue = box || name == "ref" || name == "delimiter";
         if (!takesValue && !isFlag(name))
-            throw UsageError("unknown option '--" + std::string(name) + "'");
+            throw UsageError("unknown option " + shown(arg.substr(0, name.size() + 2)));
         if (!takesValue && value)
             throw UsageError("--" + std::string(name) + " takes no value");
         if (takesValue && !value) {
@@ -90,6 +113,8 @@ Options parseOptions(int argc, const char* const* argv) {
             setBox(options, *box, std::move(*value));
         else if (name == "ref")
             options.reference = referenceNamed(*value);
+        else if (name == "delimiter")
+            options.delimiter = delimiterNamed(*value);
         else if (name == "csv")
             options.csv = true;
         else if (name == "skip-bad")

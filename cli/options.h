@@ -1,3 +1,4 @@
+// The command line of amplora-convert, read into what it asks for.
 #pragma once
 
 #include "converter/boxes.h"
@@ -27,9 +28,11 @@ struct Options {
     std::string level;
     bool csv = false;
     bool skipBad = false;
+    std::optional<char> delimiter;   // between CSV fields, when not a comma
     std::vector<std::string> inputs; // files of readings; "-" is standard input
 
     bool oneReading() const { return frequencyBox.has_value(); }
+    char separator() const { return delimiter.value_or(','); }
 };
 
 // Reads the arguments after the program name; throws UsageError.

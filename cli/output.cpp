@@ -1,5 +1,7 @@
+// Buffered output in which every failure counts, and CSV fields.
 #include "cli/output.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -7,7 +9,10 @@
 namespace cli {
 
 void Output::field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const char separator = separator_;
+    if (std::none_of(text.begin(), text.end(), [separator](char c) {
+            return c == separator || c == '"' || c == '\r' || c == '\n';
+        })) {
         put(text);
         return;
     }

@@ -1,3 +1,4 @@
+// Buffered output in which every failure counts, and CSV fields.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +19,8 @@ public:
 // as done that did not reach the output.
 class Output {
 public:
-    explicit Output(int fd) : fd_(fd) {}
+    // `separator` stands between the fields of a CSV line.
+    explicit Output(int fd, char separator = ',') : fd_(fd), separator_(separator) {}
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
@@ -33,8 +35,9 @@ public:
             flush();
         buffer_[used_++] = c;
     }
-    // A CSV field, quoted when it holds a comma, a quote or a line break.
+    // A CSV field, quoted when it holds the separator, a quote or a line break.
     void field(std::string_view text);
+    void separate() { put(separator_); }
 
     void flush();
     // Flushes and closes the descriptor.
@@ -51,6 +54,7 @@ private:
     void writeAll(const char* data, std::size_t size);
 
     int fd_;
+    char separator_;
     std::size_t used_ = 0;
     char buffer_[kCapacity];
 };

@@ -1,7 +1,10 @@
+// Typing one reading into a fresh converter model, and the names readings use for boxes.
 #include "cli/reading.h"
 
 #include "cli/diagnostics.h"
-#include "converter/typist.h"
+#include "cli/number_text.h"
+#include "entry/field_set.h"
+#include "entry/typist.h"
 
 #include <algorithm>
 
@@ -19,37 +22,39 @@ bool typeable(std::string_view value) {
     });
 }
 
-// Types one value and ENTER; the first notice the model gave on the way, if any.
-std::optional<Refusal> enter(converter::Typist& typist, Box box, std::string_view value,
-                             const std::optional<entry::Notice>& notice) {
+// Types one value and ENTER; why the window refused it, from the first notice it gave.
+std::optional<Refusal> enter(entry::Typist<converter::ConverterModel>& typist, Box box,
+                             std::string_view value) {
     const bool frequency = converter::isFrequency(box);
     if (value.empty())
         return Refusal{frequency, "no value"};
-    if (typeable(value)) {
-        typist.type(box, value);
-        if (!notice)
-            typist.type(box, "\n");
-        if (!notice)
+    if (value.size() > entry::kLongestText)
+        return Refusal{frequency, "longer than the window's boxes hold (" +
+                                      std::to_string(entry::kLongestText) + " characters)"};
+    const std::optional<std::string> plain = plainDecimal(value);
+    if (const std::string_view keys = plain ? *plain : value; typeable(keys)) {
+        entry::Notices notices = typist.type(box, keys);
+        if (notices.empty())
+            notices = typist.type(box, "\n");
+        if (notices.empty())
             return std::nullopt;
-        if (notice->kind == entry::Notice::Kind::Message)
-            return Refusal{frequency, notice->text};
+        if (notices.front().kind == entry::Notice::Kind::Message)
+            return Refusal{frequency, notices.front().text};
     }
-    return Refusal{frequency, shown(value) + " is not a number the window accepts"};
+    const std::string why = whyNotANumber(value);
+    return Refusal{frequency, shown(value) + " is not a number the window accepts" +
+                                  (why.empty() ? "" : ": " + why)};
 }
 
 } // namespace
 
 std::optional<Refusal> ReadingTypist::type(const Reading& reading) {
-    notice_.reset();
-    converter::ConverterModel& model = model_.emplace([this](const entry::Notice& notice) {
-        if (!notice_)
-            notice_ = notice;
-    });
+    converter::ConverterModel& model = model_.emplace();
     model.selectReference(reading.reference);
-    converter::Typist typist(model);
-    if (auto refusal = enter(typist, reading.frequencyBox, reading.frequency, notice_))
+    entry::Typist typist(model);
+    if (auto refusal = enter(typist, reading.frequencyBox, reading.frequency))
         return refusal;
-    return enter(typist, reading.levelBox, reading.level, notice_);
+    return enter(typist, reading.levelBox, reading.level);
 }
 
 bool sameName(std::string_view name, std::string_view key) {

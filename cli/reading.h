@@ -1,3 +1,4 @@
+// One reading typed into a fresh converter model, and the names readings use for boxes.
 #pragma once
 
 #include "converter/boxes.h"
@@ -17,7 +18,7 @@ struct Reading {
     engine::Reference reference = engine::Reference::US;
     converter::Box frequencyBox = converter::Box::Hz;
     std::string_view frequency;
-    converter::Box levelBox = converter::Box::AccGrms;
+    converter::Box levelBox = converter::Box::GRms;
     std::string_view level;
 };
 
@@ -42,7 +43,6 @@ public:
     const std::string& text(converter::Box box) const { return model_->text(box); }
 
 private:
-    std::optional<entry::Notice> notice_; // the first the model gave
     std::optional<converter::ConverterModel> model_;
 };
 

@@ -1,9 +1,11 @@
+// Converting files of readings: the header's columns, then every row typed as a reading.
 #include "cli/readings_file.h"
 
 #include "cli/box_columns.h"
 #include "cli/diagnostics.h"
 
 #include <algorithm>
+#include <array>
 
 namespace cli {
 namespace {
@@ -12,11 +14,47 @@ using converter::Box;
 
 constexpr std::string_view kLevelColumn = "level";
 constexpr std::string_view kUnitColumn = "unit";
+// At most this many of a header's names are listed in a message.
+constexpr std::size_t kNamesListed = 12;
+constexpr std::size_t kLongestName = 40;
+
+// A header name without the blanks around it.
+std::string_view trimmed(std::string_view name) {
+    const std::size_t begin = name.find_first_not_of(" \t");
+    if (begin == std::string_view::npos)
+        return {};
+    return name.substr(begin, name.find_last_not_of(" \t") + 1 - begin);
+}
+
+bool isFrequencyColumn(std::string_view name) {
+    return sameName(name, converter::describe(Box::Hz).key) ||
+           sameName(name, converter::describe(Box::Cpm).key);
+}
+
+// Whether a header split at `separator` names the three columns a file of readings needs.
+bool namesReadings(std::string_view header, char separator) {
+    bool frequency = false, level = false, unit = false;
+    for (std::size_t start = 0; start <= header.size();) {
+        const std::size_t end = std::min(header.find(separator, start), header.size());
+        const std::string_view name = trimmed(header.substr(start, end - start));
+        frequency = frequency || isFrequencyColumn(name);
+        level = level || sameName(name, kLevelColumn);
+        unit = unit || sameName(name, kUnitColumn);
+        start = end + 1;
+    }
+    return frequency && level && unit;
+}
+
+std::string delimiterOption(char separator) {
+    std::string quoted = "' '";
+    quoted[1] = separator;
+    return separator == '\t' ? "tab" : quoted;
+}
 
 } // namespace
 
 bool ReadingsConverter::convert(int fd, std::string_view name) {
-    CsvReader reader(fd);
+    CsvReader reader(fd, separator_, [this] { out_.flush(); });
     if (!reader.next(record_))
         return refuse(name, 1, {}, "no header line");
     header_.clear();
@@ -26,13 +64,15 @@ bool ReadingsConverter::convert(int fd, std::string_view name) {
     if (!record_.problem.empty())
         problem = columnName(record_.problemField) + ": " + record_.problem;
     if (!problem)
-        problem = readHeader(record_);
+        problem = readHeader();
     if (!problem && headerWritten_)
-        problem = passedNamesDiffer(record_);
+        problem = passedNamesDiffer();
     if (problem)
         return refuse(name, record_.line, {}, *problem);
-    if (!headerWritten_)
-        writeHeader(record_);
+    if (!headerWritten_) {
+        firstName_ = name;
+        writeHeader();
+    }
     while (reader.next(record_))
         if (!convertRow(name))
             return false;
@@ -40,9 +80,9 @@ bool ReadingsConverter::convert(int fd, std::string_view name) {
 }
 
 // The layout of a file from its header line; what is wrong with it otherwise.
-std::optional<std::string> ReadingsConverter::readHeader(const Record& header) {
+std::optional<std::string> ReadingsConverter::readHeader() {
     layout_ = Layout{};
-    layout_.fields = header.size();
+    layout_.fields = header_.size();
     bool frequency = false, level = false, unit = false;
     const auto take = [](bool& seen, std::string_view column) -> std::optional<std::string> {
         if (seen)
@@ -50,55 +90,86 @@ std::optional<std::string> ReadingsConverter::readHeader(const Record& header) {
         seen = true;
         return std::nullopt;
     };
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        std::optional<std::string> twice;
-        if (sameName(header[i], converter::describe(Box::Hz).key) ||
-            sameName(header[i], converter::describe(Box::Cpm).key)) {
+    for (std::size_t i = 0; i < header_.size(); ++i) {
+        const std::string_view name = trimmed(header_[i]);
+        std::optional<std::string> problem;
+        if (isFrequencyColumn(name)) {
             if (frequency)
                 return std::string("give the frequency in one column: hz or cpm");
             frequency = true;
             layout_.frequency = i;
             layout_.frequencyBox =
-                sameName(header[i], converter::describe(Box::Hz).key) ? Box::Hz : Box::Cpm;
-        } else if (sameName(header[i], kLevelColumn)) {
-            twice = take(level, kLevelColumn);
+                sameName(name, converter::describe(Box::Hz).key) ? Box::Hz : Box::Cpm;
+        } else if (sameName(name, kLevelColumn)) {
+            problem = take(level, kLevelColumn);
             layout_.level = i;
-        } else if (sameName(header[i], kUnitColumn)) {
-            twice = take(unit, kUnitColumn);
+        } else if (sameName(name, kUnitColumn)) {
+            problem = take(unit, kUnitColumn);
             layout_.unit = i;
+        } else if (std::any_of(converter::kBoxes.begin(), converter::kBoxes.end(),
+                               [&name](const auto& d) { return sameName(name, columnOf(d)); })) {
+            problem = columnName(i) + ": the output has a column of this name; rename it";
         } else {
             layout_.passed.push_back(i);
         }
-        if (twice)
-            return twice;
+        if (problem)
+            return problem;
     }
-    if (!frequency)
-        return std::string("no frequency column: hz or cpm");
-    if (!level)
-        return std::string("no level column");
-    if (!unit)
-        return std::string("no unit column");
-    return std::nullopt;
+    return missingColumn(frequency, level, unit);
 }
 
-void ReadingsConverter::writeHeader(const Record& header) {
+// A column the header lacks, with the names it has; or the separator that would find them.
+std::optional<std::string> ReadingsConverter::missingColumn(bool frequency, bool level,
+                                                            bool unit) const {
+    if (frequency && level && unit)
+        return std::nullopt;
+    std::string joined;
+    for (const std::string& name : header_)
+        joined += name + (&name == &header_.back() ? "" : std::string(1, separator_));
+    for (char separator : {',', ';', '\t'})
+        if (separator != separator_ && namesReadings(joined, separator))
+            return "the columns are separated by " +
+                   std::string(separator == '\t' ? "TABs" : delimiterOption(separator)) +
+                   ": give --delimiter " + delimiterOption(separator);
+    std::string text = !frequency ? "no frequency column (hz or cpm)"
+                       : !level   ? "no level column"
+                                  : "no unit column";
+    text += " among ";
+    for (std::size_t i = 0; i < header_.size() && i < kNamesListed; ++i)
+        text += (i == 0 ? "" : ", ") + shown(trimmed(header_[i]));
+    if (header_.size() > kNamesListed)
+        text += ", ... (" + std::to_string(header_.size()) + " columns)";
+    return text;
+}
+
+// The passed-through names as they stand, then the twelve box columns.
+void ReadingsConverter::writeHeader() {
     for (std::size_t i : layout_.passed) {
-        passedNames_.emplace_back(header[i]);
-        out_.field(header[i]);
-        out_.put(',');
+        passedNames_.emplace_back(header_[i]);
+        out_.field(header_[i]);
+        out_.separate();
     }
     writeBoxColumns(out_);
     headerWritten_ = true;
 }
 
-std::optional<std::string> ReadingsConverter::passedNamesDiffer(const Record& header) const {
-    const bool same = std::equal(
-        layout_.passed.begin(), layout_.passed.end(), passedNames_.begin(), passedNames_.end(),
-        [&header](std::size_t i, const std::string& first) { return header[i] == first; });
-    if (same)
+// The first place where this file's passed-through columns differ from the first file's.
+std::optional<std::string> ReadingsConverter::passedNamesDiffer() const {
+    const std::vector<std::size_t>& passed = layout_.passed;
+    std::size_t i = 0;
+    while (i < passed.size() && i < passedNames_.size() &&
+           trimmed(header_[passed[i]]) == trimmed(passedNames_[i]))
+        ++i;
+    if (i == passed.size() && i == passedNames_.size())
         return std::nullopt;
-    return std::string("the columns besides hz or cpm, level and unit differ from those of the "
-                       "first file");
+    const std::string first = escaped(firstName_);
+    std::string text = "the columns passed through must be those of " + first + ": ";
+    if (i == passed.size())
+        return text + shown(trimmed(passedNames_[i])) + " is missing";
+    if (i == passedNames_.size())
+        return text + shown(trimmed(header_[passed[i]])) + " is not in " + first;
+    return text + shown(trimmed(header_[passed[i]])) + " stands where " + first + " has " +
+           shown(trimmed(passedNames_[i]));
 }
 
 bool ReadingsConverter::convertRow(std::string_view name) {
@@ -122,7 +193,7 @@ bool ReadingsConverter::convertRow(std::string_view name) {
     }
     for (std::size_t i : layout_.passed) {
         out_.field(row[i]);
-        out_.put(',');
+        out_.separate();
     }
     writeBoxTexts(typist_, out_);
     return true;
@@ -130,15 +201,15 @@ bool ReadingsConverter::convertRow(std::string_view name) {
 
 // A column by its name in the header, or by its place where the header has none.
 std::string ReadingsConverter::columnName(std::size_t field) const {
-    if (field < header_.size() && !header_[field].empty())
-        return header_[field];
+    if (field < header_.size() && !trimmed(header_[field]).empty())
+        return escaped(trimmed(header_[field]), kLongestName);
     return "column " + std::to_string(field + 1);
 }
 
 bool ReadingsConverter::refuse(std::string_view name, std::size_t line, std::string_view column,
                                std::string_view what) {
     anyBad_ = true;
-    std::string text(name);
+    std::string text = escaped(name);
     text += ':' + std::to_string(line) + ": ";
     if (!column.empty())
         text += std::string(column) + ": ";

@@ -1,3 +1,4 @@
+// Files of readings in, one CSV table of converted readings out.
 #pragma once
 
 #include "cli/csv_reader.h"
@@ -16,11 +17,12 @@ namespace cli {
 // "file:line: column: what"; the first one ends the run unless bad rows are to be skipped.
 class ReadingsConverter {
 public:
-    ReadingsConverter(Output& out, engine::Reference reference, bool skipBad)
-        : out_(out), reference_(reference), skipBad_(skipBad) {}
+    ReadingsConverter(Output& out, engine::Reference reference, char separator, bool skipBad)
+        : out_(out), reference_(reference), separator_(separator), skipBad_(skipBad) {}
 
     // Converts one input, `name` standing for it in messages; false when a bad row or header
-    // ends the run. Throws InputError and OutputError.
+    // ends the run. What is converted is written out before the input is waited for. Throws
+    // InputError and OutputError.
     bool convert(int fd, std::string_view name);
 
     // Whether any row or file was refused.
@@ -37,9 +39,10 @@ private:
         std::vector<std::size_t> passed; // the columns passed through, in their order
     };
 
-    std::optional<std::string> readHeader(const Record& header);
-    void writeHeader(const Record& header);
-    std::optional<std::string> passedNamesDiffer(const Record& header) const;
+    std::optional<std::string> readHeader();
+    std::optional<std::string> missingColumn(bool frequency, bool level, bool unit) const;
+    void writeHeader();
+    std::optional<std::string> passedNamesDiffer() const;
     bool convertRow(std::string_view name);
     std::string columnName(std::size_t field) const;
     bool refuse(std::string_view name, std::size_t line, std::string_view column,
@@ -47,12 +50,14 @@ private:
 
     Output& out_;
     engine::Reference reference_;
+    char separator_;
     bool skipBad_;
     bool anyBad_ = false;
     bool headerWritten_ = false;
+    std::string firstName_;                // the first file's, in messages
     std::vector<std::string> passedNames_; // of the first file: every file must agree
     Layout layout_;
-    std::vector<std::string> header_;
+    std::vector<std::string> header_; // the names as they stand
     Record record_;
     ReadingTypist typist_;
 };

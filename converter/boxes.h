@@ -1,3 +1,4 @@
+// The table of the converter window's twelve number boxes: names, captions, bounds, units.
 #pragma once
 
 #include "engine/decibels.h"
@@ -16,16 +17,16 @@ namespace converter {
 enum class Box {
     Hz,
     Cpm,
-    AccGrms,
-    AccGpk,
-    VelIPSrms,
-    VelIPSpk,
-    VelMMSrms,
-    VelMMSpk,
-    DispMILSpp,
-    DispMMpk,
-    AdB,
-    VdB
+    GRms,
+    GPeak,
+    InPerSecRms,
+    InPerSecPeak,
+    MmPerSecRms,
+    MmPerSecPeak,
+    MilsPeakToPeak,
+    MmPeakToPeak,
+    AccelerationDb,
+    VelocityDb
 };
 inline constexpr std::size_t kBoxCount = 12;
 
@@ -40,8 +41,11 @@ struct BoxDescription {
     std::string_view isoCaption;
     entry::EntryBounds bounds;
     std::optional<engine::Unit> unit; // none for the frequency boxes
+    // The display pattern of a frequency box; a level's depends on its size (levelPattern).
+    std::string_view pattern = {};
 };
 
+// The boxes take what a user can type: positive frequencies and levels, signed decibels.
 inline constexpr entry::EntryBounds kHzBounds{true, false, 1, 100000};
 inline constexpr entry::EntryBounds kCpmBounds{true, false, 1, 6000000};
 inline constexpr entry::EntryBounds kLevelBounds{true, false, 0.00000001, 10000};
@@ -51,9 +55,19 @@ inline constexpr entry::EntryBounds kDecibelBounds{true, true, -60, 200};
 using engine::Unit;
 // In focus order.
 inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
-    {Box::Hz, "txtHZ", "hz", "Frequency, Hz", "Label3", "Hz", {}, {}, kHzBounds, {}},
-    {Box::Cpm, "txtCPM", "cpm", "Frequency, CPM", "Label2", "CPM", {}, {}, kCpmBounds, {}},
-    {Box::AccGrms,
+    {Box::Hz, "txtHZ", "hz", "Frequency, Hz", "Label3", "Hz", {}, {}, kHzBounds, {}, "####0.0#"},
+    {Box::Cpm,
+     "txtCPM",
+     "cpm",
+     "Frequency, CPM",
+     "Label2",
+     "CPM",
+     {},
+     {},
+     kCpmBounds,
+     {},
+     "#####0.0#"},
+    {Box::GRms,
      "txtAccGrms",
      "g-rms",
      "Acceleration, g, rms",
@@ -62,8 +76,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::AccGrms},
-    {Box::AccGpk,
+     Unit::GRms},
+    {Box::GPeak,
      "txtAccGpk",
      "g-pk",
      "Acceleration, g, pk",
@@ -72,8 +86,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::AccGpk},
-    {Box::VelIPSrms,
+     Unit::GPeak},
+    {Box::InPerSecRms,
      "txtVelIPSrms",
      "in-s-rms",
      "Velocity, in/sec, rms",
@@ -82,8 +96,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::VelIPSrms},
-    {Box::VelIPSpk,
+     Unit::InPerSecRms},
+    {Box::InPerSecPeak,
      "txtVelIPSpk",
      "in-s-pk",
      "Velocity, in/sec, peak",
@@ -92,8 +106,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::VelIPSpk},
-    {Box::VelMMSrms,
+     Unit::InPerSecPeak},
+    {Box::MmPerSecRms,
      "txtVelMMSrms",
      "mm-s-rms",
      "Velocity, mm/sec, rms",
@@ -102,8 +116,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::VelMMSrms},
-    {Box::VelMMSpk,
+     Unit::MmPerSecRms},
+    {Box::MmPerSecPeak,
      "txtVelMMSpk",
      "mm-s-pk",
      "Velocity, mm/sec, peak",
@@ -112,8 +126,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::VelMMSpk},
-    {Box::DispMILSpp,
+     Unit::MmPerSecPeak},
+    {Box::MilsPeakToPeak,
      "txtDispMILSpp",
      "mils-pp",
      "Displacement, mils, pk - pk",
@@ -122,8 +136,8 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kLevelBounds,
-     Unit::DispMILSpp},
-    {Box::DispMMpk,
+     Unit::MilsPeakToPeak},
+    {Box::MmPeakToPeak,
      "txtDispMMpk",
      "mm-pp",
      "Displacement, mm, pk - pk",
@@ -132,11 +146,12 @@ inline constexpr std::array<BoxDescription, kBoxCount> kBoxes{{
      {},
      {},
      kMmLevelBounds,
-     Unit::DispMMpk},
-    {Box::AdB, "txtAdB", "adb", "Acceleration decibels", "Label5", "AdB re 1 micro-g, rms",
-     "Label13", "AdB re 10E-6 m/sec\u00B2, rms", kDecibelBounds, Unit::AdB},
-    {Box::VdB, "txtVdB", "vdb", "Velocity decibels", "Label6", "VdB re 10E-8 m/sec, rms", "Label14",
-     "VdB re 10E-9 m/sec, rms", kDecibelBounds, Unit::VdB},
+     Unit::MmPeakToPeak},
+    {Box::AccelerationDb, "txtAdB", "adb", "Acceleration decibels", "Label5",
+     "AdB re 1 micro-g, rms", "Label13", "AdB re 10E-6 m/sec\u00B2, rms", kDecibelBounds,
+     Unit::AccelerationDb},
+    {Box::VelocityDb, "txtVdB", "vdb", "Velocity decibels", "Label6", "VdB re 10E-8 m/sec, rms",
+     "Label14", "VdB re 10E-9 m/sec, rms", kDecibelBounds, Unit::VelocityDb},
 }};
 
 constexpr std::size_t indexOf(Box box) {
@@ -149,8 +164,23 @@ constexpr bool isFrequency(Box box) {
     return box == Box::Hz || box == Box::Cpm;
 }
 constexpr Box boxOf(engine::Unit unit) {
-    return static_cast<Box>(indexOf(Box::AccGrms) + engine::indexOf(unit));
+    return static_cast<Box>(indexOf(Box::GRms) + engine::indexOf(unit));
 }
+
+// What the code above takes for granted: the table lists every box once, in the enum's order,
+// frequencies first and then one box per unit in the units' order.
+constexpr bool tableInOrder() {
+    for (std::size_t i = 0; i < kBoxCount; ++i) {
+        const BoxDescription& d = kBoxes[i];
+        if (indexOf(d.box) != i || d.unit.has_value() == isFrequency(d.box) ||
+            d.pattern.empty() != !isFrequency(d.box))
+            return false;
+        if (d.unit && (boxOf(*d.unit) != d.box || engine::kAllUnits[i - 2] != *d.unit))
+            return false;
+    }
+    return kBoxCount == engine::kUnitCount + 2;
+}
+static_assert(tableInOrder(), "the table of boxes follows the Box and Unit enums");
 
 // The caption the window shows beside the box under a reference.
 constexpr std::string_view captionFor(Box box, engine::Reference reference) {

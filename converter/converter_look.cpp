@@ -1,7 +1,8 @@
 // How the converter window looks beyond its form: fonts, colours, lines.
 #include "converter/converter_window.h"
 
-#include "info/maker.h"
+#include "resources/maker.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
 #include "toolkit/theme_colours.h"
@@ -35,22 +36,29 @@ void ConverterWindow::applyLook() {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The pictures keep the light ground they were drawn on; the blue texts on them, and the
-    // web address and the lines on the window, take the palette's colours.
-    toolkit::followPalette(*this, [this] {
-        toolkit::keepOnLightGround(*ui_->Picture1);
-        toolkit::keepOnLightGround(*ui_->Picture2);
-        for (QLabel* label :
-             {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19, ui_->Label20, ui_->Label23})
-            toolkit::setTextColour(*label, Qt::blue);
-        toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
-        toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
-        toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
-    });
+    // web address and the lines on the window, take the palette's colours, for as long as this
+    // form lives (Clear builds another).
+    toolkit::followPalette(
+        *this,
+        [this] {
+            toolkit::keepOnLightGround(*ui_->Picture1);
+            toolkit::keepOnLightGround(*ui_->Picture2);
+            for (QLabel* label : {ui_->Label21, ui_->Label22, ui_->Label18, ui_->Label19,
+                                  ui_->Label20, ui_->Label23})
+                toolkit::setTextColour(*label, Qt::blue);
+            toolkit::placeLine(*ui_->Line1, 6120, 1740, 10080, 1740, 2);
+            toolkit::placeLine(*ui_->Line2, 6120, 4260, 10080, 4260, 2);
+            toolkit::placeLine(*ui_->Line3, 4320, 5640, 10080, 5640, 2);
+        },
+        ui_->centralwidget);
 
-    ui_->Label23->setText(QString::fromUtf8(info::kWebAddress));
-    ui_->Picture1->setToolTip(QString::fromUtf8(info::kLogoTooltip));
+    ui_->Label23->setText(QString::fromUtf8(maker::kWebAddress));
+    ui_->Picture1->setToolTip(QString::fromUtf8(maker::kLogoTooltip));
     ui_->Picture1->setAccessibleName(QStringLiteral("Logo"));
     ui_->Picture2->setAccessibleName(QStringLiteral("Relationships"));
+    ui_->Picture1->setLink(true);
+    ui_->Frame1->setAccessibleName(QStringLiteral("Decibel reference"));
+    toolkit::hideFromAssistiveTechnology(*ui_->Frame2); // never shown
 }
 
 } // namespace converter

@@ -1,11 +1,13 @@
+// The converter model's states and transitions: frequency entry, level entry, recomputation.
 #include "converter/converter_model.h"
 
 #include "engine/conversion_chain.h"
 #include "engine/display_format.h"
 #include "engine/level_text.h"
-#include "entry/key_codes.h"
 #include "entry/keyfilter.h"
 #include "entry/numeric_value.h"
+
+#include <utility>
 
 namespace converter {
 namespace {
@@ -15,8 +17,8 @@ using engine::Quantity;
 constexpr const char* kNoFrequencyText = "Please enter the frequency first";
 constexpr const char* kNoFrequencyTitle = "Sorry...";
 
-constexpr engine::Places kHzPattern = engine::placesOf("####0.0#");
-constexpr engine::Places kCpmPattern = engine::placesOf("#####0.0#");
+constexpr engine::Places kHzPattern = engine::placesOf(describe(Box::Hz).pattern);
+constexpr engine::Places kCpmPattern = engine::placesOf(describe(Box::Cpm).pattern);
 constexpr double kSecondsPerMinute = 60;
 constexpr float kSecondsPerMinuteSingle = 60.0f;
 
@@ -36,7 +38,7 @@ constexpr engine::Unit unitOf(Box box) {
 
 } // namespace
 
-ConverterModel::ConverterModel(entry::NoticeSink notices) : notices_(std::move(notices)) {
+ConverterModel::ConverterModel() {
     for (const BoxDescription& d : kBoxes)
         setEnabled(d.box, !d.unit);
 }
@@ -47,11 +49,11 @@ void ConverterModel::selectReference(engine::Reference reference) {
 }
 
 // Every key that starts a new entry in a level box makes the other levels stale.
-void ConverterModel::keyDown(Box box) {
+entry::Notices ConverterModel::keyDown(Box box) {
     if (!isLevel(box))
-        return;
+        return {};
     if (peakHz_ == 0)
-        notices_.message(kNoFrequencyText, kNoFrequencyTitle);
+        tell(entry::Notice::message(kNoFrequencyText, kNoFrequencyTitle));
     levelConverted_ = false;
     for (const BoxDescription& d : kBoxes) {
         if (d.box == box)
@@ -60,23 +62,25 @@ void ConverterModel::keyDown(Box box) {
             fields_.clear(indexOf(d.box));
         setEnabled(d.box, false);
     }
+    return takeNotices();
 }
 
-void ConverterModel::keyPress(Box box, std::int16_t& keyAscii, entry::Selection selection) {
-    if (isFrequency(box))
-        frequencyKeyPress(box, keyAscii, selection);
-    else
-        levelKeyPress(box, keyAscii, selection);
+entry::KeyAnswer ConverterModel::keyPress(Box box, entry::Key key, entry::Selection selection) {
+    const entry::KeyOutcome outcome = isFrequency(box) ? frequencyKeyPress(box, key, selection)
+                                                       : levelKeyPress(box, key, selection);
+    return {outcome, takeNotices()};
 }
 
 void ConverterModel::edited(Box box, std::string_view text) {
     fields_.edited(indexOf(box), text);
 }
 
-void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
-                                       entry::Selection selection) {
-    const double value =
-        entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_).value;
+entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
+                                                    entry::Selection selection) {
+    const entry::KeyVerdict verdict =
+        entry::judgeKey(key, text(box), selection, describe(box).bounds);
+    if (verdict.refused)
+        entry::tellVerdict(verdict, describe(box).bounds, notices_);
     const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
     fields_.clear(indexOf(other));
     referenceLocked_ = true;
@@ -86,13 +90,15 @@ void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
             setEnabled(d.box, false);
     setEnabled(other, false);
 
-    if (keyAscii != entry::kEnter)
-        return;
-    keyAscii = entry::kRefused;
+    if (verdict.refused)
+        return entry::KeyOutcome::Refused;
+    if (!key.isEnter())
+        return entry::KeyOutcome::Taken;
     // Pasted text never passed the keystroke checks: hold it to the same upper bound.
-    if (value > describe(box).bounds.maxval) {
-        entry::tellRange(describe(box).bounds, notices_);
-        return;
+    const double value = verdict.value;
+    if (value > describe(box).bounds.maxValue) {
+        tell(entry::rangeNotice(describe(box).bounds));
+        return entry::KeyOutcome::Refused;
     }
     peakHz_ =
         engine::toSingle(box == Box::Cpm ? engine::round15(value / kSecondsPerMinute) : value);
@@ -104,6 +110,7 @@ void ConverterModel::frequencyKeyPress(Box box, std::int16_t& keyAscii,
             setEnabled(d.box, true);
     setEnabled(other, true);
     recomputeForFrequency();
+    return entry::KeyOutcome::Converted;
 }
 
 // While the frequency is typed, the levels derived from the entered quantity are stale.
@@ -129,36 +136,41 @@ void ConverterModel::recomputeForFrequency() {
     engine::Levels all = engine::ownLevels(*enteredQuantity_, level, references());
     all += derived;
     if (!(level >= kSmallestShownLevel && engine::allShowable(all))) {
-        entry::tellRange(describe(base).bounds, notices_);
+        tell(entry::rangeNotice(describe(base).bounds));
         return;
     }
     writeLevels(derived);
 }
 
-void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection) {
-    const double typed =
-        entry::filterKey(keyAscii, text(box), selection, describe(box).bounds, notices_).value;
-    if (keyAscii != entry::kEnter)
-        return;
-    keyAscii = entry::kRefused;
+entry::KeyOutcome ConverterModel::levelKeyPress(Box box, entry::Key key,
+                                                entry::Selection selection) {
+    const entry::KeyVerdict verdict =
+        entry::judgeKey(key, text(box), selection, describe(box).bounds);
+    if (verdict.refused)
+        entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    if (verdict.refused)
+        return entry::KeyOutcome::Refused;
+    if (!key.isEnter())
+        return entry::KeyOutcome::Taken;
     const engine::Unit unit = unitOf(box);
     const Quantity quantity = engine::quantityOf(unit);
-    const double base = engine::toBaseUnit(unit, typed, references());
+    const double base = engine::toBaseUnit(unit, verdict.value, references());
     const std::optional<float> hz = usableFrequency();
     if (!hz)
-        return;
+        return entry::KeyOutcome::Refused;
     // A level that arrived without key checks (a paste, or one of the window's own results
     // entered again) is converted only where every box would show a sensible number.
     const engine::Levels all = engine::allLevels(quantity, base, *hz, references());
     if (!engine::allShowable(all)) {
-        entry::tellRange(describe(box).bounds, notices_);
-        return;
+        tell(entry::rangeNotice(describe(box).bounds));
+        return entry::KeyOutcome::Refused;
     }
     enteredQuantity_ = quantity;
     levelConverted_ = true;
     enableAll();
     peakHz_ = *hz;
     writeLevels(all);
+    return entry::KeyOutcome::Converted;
 }
 
 // A frequency box emptied or changed without a key (DELETE, a mouse cut, a paste) is checked
@@ -167,12 +179,12 @@ void ConverterModel::levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selec
 std::optional<float> ConverterModel::usableFrequency() {
     const float hz = engine::toSingle(entry::numericValue(text(Box::Hz)));
     if (hz == 0) {
-        notices_.message(kNoFrequencyText, kNoFrequencyTitle);
+        tell(entry::Notice::message(kNoFrequencyText, kNoFrequencyTitle));
         enableAll();
         return {};
     }
-    if (!(hz >= kLowestHz && hz <= kHzBounds.maxval)) {
-        entry::tellRange(kHzBounds, notices_);
+    if (!(hz >= kLowestHz && hz <= kHzBounds.maxValue)) {
+        tell(entry::rangeNotice(kHzBounds));
         enableAll();
         return {};
     }

@@ -1,3 +1,4 @@
+// The converter window's model: its twelve boxes, reference and frequency, without the window.
 #pragma once
 
 #include "converter/boxes.h"
@@ -5,10 +6,9 @@
 #include "engine/levels.h"
 #include "entry/field_set.h"
 #include "entry/highlight.h"
-#include "entry/notice.h"
+#include "entry/key.h"
 
 #include <bitset>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -25,18 +25,20 @@ namespace converter {
 // other levels emptied, every other box closed) -> ENTER: ready, all levels converted.
 class ConverterModel {
 public:
-    explicit ConverterModel(entry::NoticeSink notices = {});
+    using Field = Box;
+
+    ConverterModel();
 
     // The reference can change until the first key in a frequency box locks it.
     void selectReference(engine::Reference reference);
 
     // A key that can change the box's text went down. In a level box it starts a new entry:
-    // the other levels are stale from now on.
-    void keyDown(Box box);
+    // the other levels are stale from now on. What the user is to be told.
+    entry::Notices keyDown(Box box);
 
-    // A key press with its character code; the model may refuse it (kRefused) or take it
-    // (ENTER: the conversion). `selection` is the box's selection at that moment.
-    void keyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
+    // A key pressed in a box whose selection is `selection`: the box takes its character,
+    // or it is refused, or (ENTER) the model converts.
+    entry::KeyAnswer keyPress(Box box, entry::Key key, entry::Selection selection);
 
     // The user changed a box's text by editing it (a typed key the model let through, a paste,
     // a cut): the model reads it from now on.
@@ -53,11 +55,16 @@ public:
     std::bitset<kBoxCount> takeWritten() { return fields_.takeWritten(); }
 
 private:
-    void frequencyKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
-    void levelKeyPress(Box box, std::int16_t& keyAscii, entry::Selection selection);
+    entry::KeyOutcome frequencyKeyPress(Box box, entry::Key key, entry::Selection selection);
+    entry::KeyOutcome levelKeyPress(Box box, entry::Key key, entry::Selection selection);
     void emptyFrequencyDependents();
     void recomputeForFrequency();
     std::optional<float> usableFrequency();
+    void tell(entry::Notice notice) { notices_.push_back(std::move(notice)); }
+    // What was told during the call, leaving none for the next.
+    entry::Notices takeNotices() {
+        return notices_.empty() ? entry::Notices() : std::move(notices_);
+    }
 
     void write(Box box, std::string text) { fields_.write(indexOf(box), std::move(text)); }
     void writeLevels(const engine::Levels& levels);
@@ -66,7 +73,7 @@ private:
     engine::DbReferences references() const { return engine::referencesFor(reference_); }
 
     entry::FieldSet<kBoxCount> fields_;
-    entry::Notices notices_;
+    entry::Notices notices_; // told during the call in progress
     engine::Reference reference_ = engine::Reference::US;
     bool referenceLocked_ = false;
     std::optional<engine::Quantity> enteredQuantity_;

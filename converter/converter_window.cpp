@@ -1,17 +1,18 @@
+// The converter window's behaviour: boxes bound to the model, buttons and menus, Clear.
 #include "converter/converter_window.h"
 
+#include "converter/reset_window.h"
 #include "converter/results_text.h"
-#include "info/about_dialog.h"
-#include "info/help_window.h"
-#include "info/maker.h"
-#include "info/tutorial_window.h"
-#include "temperature/temperature_window.h"
+#include "converter/spoken_text.h"
+#include "resources/maker.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
 #include "ui_converter_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPointer>
 
 namespace converter {
 namespace {
@@ -20,18 +21,17 @@ QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Modal: the converter waits until the window is closed.
-template <class Window> void showModal(toolkit::DesktopServices& services, QWidget* owner) {
-    Window window(services, owner);
-    window.exec();
-}
-
 } // namespace
 
 ConverterWindow::ConverterWindow(toolkit::DesktopServices& services, Commands commands)
-    : ui_(std::make_unique<Ui::ConverterWindow>()), services_(services),
-      commands_(std::move(commands)),
-      model_([this](const entry::Notice& notice) { tell(notice); }) {
+    : services_(services), commands_(std::move(commands)) {
+    buildForm();
+}
+
+ConverterWindow::~ConverterWindow() = default;
+
+void ConverterWindow::buildForm() {
+    ui_ = std::make_unique<Ui::ConverterWindow>();
     ui_->setupUi(this);
     applyLook();
     bindBoxes();
@@ -40,7 +40,23 @@ ConverterWindow::ConverterWindow(toolkit::DesktopServices& services, Commands co
     boxes_[indexOf(Box::Hz)]->setFocus();
 }
 
-ConverterWindow::~ConverterWindow() = default;
+// Everything the form made goes: its central widget with every control, its menus and
+// actions (setupUi replaces the menu bar). The window itself stays mapped where it is.
+void ConverterWindow::rebuildForm() {
+    delete takeCentralWidget();
+    qDeleteAll(findChildren<QAction*>(Qt::FindDirectChildrenOnly));
+    referenceCaptions_.clear();
+    model_ = ConverterModel();
+    buildForm();
+}
+
+void ConverterWindow::clearAll() {
+    auto* reset = new ResetWindow([window = QPointer<ConverterWindow>(this)] {
+        if (window)
+            window->rebuildForm();
+    });
+    reset->showCentredOn(frameGeometry());
+}
 
 void ConverterWindow::bindBoxes() {
     for (const BoxDescription& d : kBoxes) {
@@ -56,13 +72,13 @@ void ConverterWindow::bindBoxes() {
         }
 
         const Box id = d.box;
-        box->onKeyDown = [this, id] {
-            model_.keyDown(id);
-            render();
-        };
-        box->onKeyPress = [this, id, box](std::int16_t& keyAscii) {
-            model_.keyPress(id, keyAscii, box->selection());
-            render();
+        box->onKeyDown = [this, id] { answer(model_.keyDown(id)); };
+        box->onKeyPress = [this, id, box](entry::Key key) {
+            const entry::KeyAnswer said = model_.keyPress(id, key, box->selection());
+            const std::bitset<kBoxCount> written = answer(said.notices);
+            if (const auto words = conversionAnnouncement(model_, written))
+                toolkit::announce(*box, qtext(*words));
+            return said.outcome == entry::KeyOutcome::Taken;
         };
         box->onEdited = [this, id](const std::string& text) { model_.edited(id, text); };
         box->onGotFocus = [box] { box->select(entry::highlight(box->text().toStdString())); };
@@ -82,29 +98,23 @@ void ConverterWindow::bindBoxes() {
 void ConverterWindow::bindCommands() {
     connect(ui_->Command1, &QPushButton::clicked, this, &ConverterWindow::exitProgram);
     connect(ui_->menu11, &QAction::triggered, this, &ConverterWindow::exitProgram);
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] {
-        if (commands_.clearAll)
-            commands_.clearAll(*this);
-    });
-    connect(ui_->menu12, &QAction::triggered, this, &ConverterWindow::printWindow);
+    connect(ui_->Command2, &QPushButton::clicked, this, &ConverterWindow::clearAll);
+    connect(ui_->menu12, &QAction::triggered, this, [this] { services_.printWindow(*this); });
     connect(ui_->mnuCopyAll, &QAction::triggered, this, &ConverterWindow::copyAllResults);
-    connect(ui_->mnu4, &QAction::triggered, this,
-            [this] { showModal<temperature::TemperatureWindow>(services_, this); });
-    connect(ui_->menu21, &QAction::triggered, this,
-            [this] { showModal<info::HelpWindow>(services_, this); });
-    connect(ui_->menu23, &QAction::triggered, this,
-            [this] { showModal<info::TutorialWindow>(services_, this); });
-    connect(ui_->menu22, &QAction::triggered, this,
-            [this] { showModal<info::AboutDialog>(services_, this); });
-    connect(ui_->mnu81, &QAction::triggered, this, [this] {
-        if (commands_.openContactWindow)
-            commands_.openContactWindow(*this);
-    });
-    connect(ui_->Picture1, &toolkit::PictureBox::clicked, this, &ConverterWindow::openWebSite);
+    const std::pair<QAction*, SecondaryWindow> menus[] = {{ui_->mnu4, SecondaryWindow::Temperature},
+                                                          {ui_->menu21, SecondaryWindow::Help},
+                                                          {ui_->menu23, SecondaryWindow::Tutorial},
+                                                          {ui_->menu22, SecondaryWindow::About},
+                                                          {ui_->mnu81, SecondaryWindow::Contact}};
+    for (const auto& [action, window] : menus)
+        connect(action, &QAction::triggered, this, [this, window = window] { open(window); });
+    connect(ui_->Picture1, &toolkit::PictureBox::clicked, this,
+            [this] { services_.openAddress(maker::kWebAddress); });
 }
 
-// The model's state into the widgets: the texts it wrote, every enabled state, the reference.
-void ConverterWindow::render() {
+// The model's state into the widgets: the texts it wrote (returned), every enabled state, the
+// reference.
+std::bitset<kBoxCount> ConverterWindow::render() {
     const std::bitset<kBoxCount> written = model_.takeWritten();
     for (const BoxDescription& d : kBoxes) {
         toolkit::EntryBox* box = boxes_[indexOf(d.box)];
@@ -118,12 +128,15 @@ void ConverterWindow::render() {
     ui_->optVel->setChecked(quantity == engine::Quantity::Velocity);
     ui_->optDisp->setChecked(quantity == engine::Quantity::Displacement);
     showReference();
+    return written;
 }
 
-// A message box shows the window as the model has it at that moment.
-void ConverterWindow::tell(const entry::Notice& notice) {
-    render();
-    services_.tell(notice);
+// A message box shows over the boxes as the model has them.
+std::bitset<kBoxCount> ConverterWindow::answer(const entry::Notices& notices) {
+    const std::bitset<kBoxCount> written = render();
+    for (const entry::Notice& notice : notices)
+        services_.tell(notice);
+    return written;
 }
 
 // The captions always name the reference in use. Like any exclusive group of option buttons,
@@ -137,6 +150,15 @@ void ConverterWindow::showReference() {
     }
     ui_->OptdBUS->setChecked(!iso);
     ui_->OptdBISO->setChecked(iso);
+    // The decibel boxes' names say the reference; renamed only when it changes, as a screen
+    // reader speaks every new name of the box it is on.
+    const QString referenceName = (iso ? ui_->OptdBISO : ui_->OptdBUS)->text();
+    for (Box decibels : {Box::AccelerationDb, Box::VelocityDb}) {
+        const QString name =
+            qtext(spokenName(decibels, model_.reference(), referenceName.toStdString()));
+        if (boxes_[indexOf(decibels)]->accessibleName() != name)
+            boxes_[indexOf(decibels)]->setAccessibleName(name);
+    }
     ui_->OptdBUS->setFocusPolicy(iso ? Qt::ClickFocus : Qt::StrongFocus);
     ui_->OptdBISO->setFocusPolicy(iso ? Qt::StrongFocus : Qt::ClickFocus);
 }
@@ -152,12 +174,9 @@ void ConverterWindow::exitProgram() {
         close();
 }
 
-void ConverterWindow::printWindow() {
-    services_.printWindow(*this);
-}
-
-void ConverterWindow::openWebSite() {
-    services_.openAddress(info::kWebAddress);
+void ConverterWindow::open(SecondaryWindow window) {
+    if (commands_.open)
+        commands_.open(window);
 }
 
 } // namespace converter

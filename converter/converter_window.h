@@ -1,3 +1,4 @@
+// The converter window: its form bound to one converter model.
 #pragma once
 
 #include "converter/boxes.h"
@@ -6,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -13,9 +15,6 @@
 
 namespace Ui {
 class ConverterWindow;
-}
-namespace entry {
-struct Notice;
 }
 class QLabel;
 namespace toolkit {
@@ -25,17 +24,19 @@ class EntryBox;
 
 namespace converter {
 
+// The windows the converter's menus open; the program around the converter shows them.
+enum class SecondaryWindow { Temperature, Help, Tutorial, About, Contact };
+
 // The converter window: its boxes, reference buttons, buttons and menus bound to one
-// ConverterModel. Keys and edits go to the model; the texts, states and notices it answers
-// with come back to the widgets.
+// ConverterModel. Keys and edits go to the model; the texts and states it answers with come
+// back to the widgets, then what it asks to be told.
 class ConverterWindow : public QMainWindow {
     Q_OBJECT
 public:
     // What the window leaves to the program around it.
     struct Commands {
-        std::function<void(ConverterWindow&)> clearAll;
         std::function<void()> exitProgram;
-        std::function<void(QWidget& over)> openContactWindow;
+        std::function<void(SecondaryWindow)> open;
     };
 
     explicit ConverterWindow(toolkit::DesktopServices& services, Commands commands = {});
@@ -43,18 +44,25 @@ public:
 
     const ConverterModel& model() const { return model_; }
 
+    // Clear: the reset window stands in while the form is discarded and built afresh, in its
+    // start-up state, inside this same window, which keeps its place and size.
+    void clearAll();
+
 private:
+    void buildForm();
+    void rebuildForm();
     void applyLook();
     void bindBoxes();
     void bindCommands();
-    void render();
-    void tell(const entry::Notice& notice);
+    // The boxes as the model has them now (returns those it wrote), then what it asks to be
+    // told.
+    std::bitset<kBoxCount> render();
+    std::bitset<kBoxCount> answer(const entry::Notices& notices);
     void showReference();
     void copyAllResults();
 
     void exitProgram();
-    void printWindow();
-    void openWebSite();
+    void open(SecondaryWindow window);
 
     std::unique_ptr<Ui::ConverterWindow> ui_;
     toolkit::DesktopServices& services_;

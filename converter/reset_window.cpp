@@ -1,3 +1,4 @@
+// The small "reset" window that stands in while Clear rebuilds the converter's form.
 #include "converter/reset_window.h"
 
 #include "toolkit/layout_metrics.h"

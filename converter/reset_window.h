@@ -1,3 +1,4 @@
+// The small "reset" window that stands in while Clear rebuilds the converter's form.
 #pragma once
 
 #include <QWidget>
@@ -6,7 +7,7 @@
 
 namespace converter {
 
-// The small borderless window that stands in while Clear rebuilds the converter window. Once
+// The small borderless window that stands in while Clear rebuilds the converter's form. Once
 // it is active (or at the latest once the event loop turns, since a desktop without a window
 // manager may never activate it) it calls `rebuild` and closes.
 class ResetWindow : public QWidget {

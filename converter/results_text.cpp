@@ -1,3 +1,4 @@
+// Every box of the converter as two columns of text, for Copy All Results.
 #include "converter/results_text.h"
 
 namespace converter {

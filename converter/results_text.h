@@ -1,3 +1,4 @@
+// Every box of the converter as two columns of text, for Copy All Results.
 #pragma once
 
 #include "converter/converter_model.h"

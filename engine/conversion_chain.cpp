@@ -1,3 +1,4 @@
+// From one typed level to all ten: the base unit, its own units, the other quantities.
 #include "engine/conversion_chain.h"
 
 #include "engine/conversions.h"
@@ -11,19 +12,19 @@ namespace engine {
 // The inverses of the factors with which the boxes are filled from the base unit.
 double toBaseUnit(Unit unit, double typed, DbReferences references) {
     switch (unit) {
-    case Unit::AccGpk:
+    case Unit::GPeak:
         return typed / kPeakOverRms;
-    case Unit::VelIPSpk:
+    case Unit::InPerSecPeak:
         return typed * kRmsOverPeak;
-    case Unit::VelMMSrms:
+    case Unit::MmPerSecRms:
         return typed / kMmPerInch;
-    case Unit::VelMMSpk:
+    case Unit::MmPerSecPeak:
         return typed / kMmPeakPerInchRms;
-    case Unit::DispMMpk:
+    case Unit::MmPeakToPeak:
         return (typed / kMmPerInch) * kMilsPerInch;
-    case Unit::AdB:
+    case Unit::AccelerationDb:
         return dbToAccel(typed, references.accelRefG);
-    case Unit::VdB:
+    case Unit::VelocityDb:
         return dbToVel(typed, references.velRefMps);
     default:
         return typed;
@@ -50,11 +51,11 @@ Levels derivedLevels(Quantity quantity, double base, double hz, DbReferences ref
         break;
     case Quantity::Velocity:
         out = accelerationFromVelocity(base, hz, references);
-        out += displacementFromAcceleration(out[Unit::AccGrms], hz);
+        out += displacementFromAcceleration(out[Unit::GRms], hz);
         break;
     case Quantity::Displacement:
         out = accelerationFromDisplacement(base, hz, references);
-        out += velocityFromAcceleration(out[Unit::AccGrms], hz, references);
+        out += velocityFromAcceleration(out[Unit::GRms], hz, references);
         break;
     }
     return out;

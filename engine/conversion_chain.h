@@ -1,3 +1,4 @@
+// From one typed level to all ten, always through acceleration; which levels can be shown.
 #pragma once
 
 #include "engine/decibels.h"

@@ -1,3 +1,4 @@
+// The conversion routines with their factors, each expression in the order written.
 #include "engine/conversions.h"
 
 #include "engine/factors.h"
@@ -16,26 +17,26 @@ constexpr double kDispToAccel = 0.0511;
 
 Levels accelerationLevels(double g, DbReferences references) {
     Levels out;
-    out.set(Unit::AdB, accelToDb(g, references.accelRefG));
-    out.set(Unit::AccGrms, g);
-    out.set(Unit::AccGpk, g * kPeakOverRms);
+    out.set(Unit::AccelerationDb, accelToDb(g, references.accelRefG));
+    out.set(Unit::GRms, g);
+    out.set(Unit::GPeak, g * kPeakOverRms);
     return out;
 }
 
 Levels velocityLevels(double v, DbReferences references) {
     Levels out;
-    out.set(Unit::VelIPSrms, v);
-    out.set(Unit::VelIPSpk, v / kRmsOverPeak);
-    out.set(Unit::VdB, velToDb(v, references.velRefMps));
-    out.set(Unit::VelMMSrms, v * kMmPerInch);
-    out.set(Unit::VelMMSpk, (v * kMmPerInch) * kPeakOverRms);
+    out.set(Unit::InPerSecRms, v);
+    out.set(Unit::InPerSecPeak, v / kRmsOverPeak);
+    out.set(Unit::VelocityDb, velToDb(v, references.velRefMps));
+    out.set(Unit::MmPerSecRms, v * kMmPerInch);
+    out.set(Unit::MmPerSecPeak, (v * kMmPerInch) * kPeakOverRms);
     return out;
 }
 
 Levels displacementLevels(double d) {
     Levels out;
-    out.set(Unit::DispMILSpp, d);
-    out.set(Unit::DispMMpk, (d * kMmPerInch) / kMilsPerInch);
+    out.set(Unit::MilsPeakToPeak, d);
+    out.set(Unit::MmPeakToPeak, (d * kMmPerInch) / kMilsPerInch);
     return out;
 }
 
@@ -43,11 +44,11 @@ Levels displacementLevels(double d) {
 Levels velocityFromAcceleration(double g, double hz, DbReferences references) {
     const double v = (kAccelToVel * g) / hz;
     Levels out;
-    out.set(Unit::VelIPSrms, v);
-    out.set(Unit::VelIPSpk, v * kPeakOverRms);
-    out.set(Unit::VdB, velToDb(v, references.velRefMps));
-    out.set(Unit::VelMMSrms, v * kMmPerInch);
-    out.set(Unit::VelMMSpk, (v * kMmPerInch) * kPeakOverRms);
+    out.set(Unit::InPerSecRms, v);
+    out.set(Unit::InPerSecPeak, v * kPeakOverRms);
+    out.set(Unit::VelocityDb, velToDb(v, references.velRefMps));
+    out.set(Unit::MmPerSecRms, v * kMmPerInch);
+    out.set(Unit::MmPerSecPeak, (v * kMmPerInch) * kPeakOverRms);
     return out;
 }
 

@@ -1,3 +1,4 @@
+// The conversion routines: a level in every unit of its quantity, and across quantities.
 #pragma once
 
 #include "engine/decibels.h"

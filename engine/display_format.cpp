@@ -1,3 +1,4 @@
+// Display patterns rendered from a value's 15 significant digits, exactly and quickly.
 #include "engine/display_format.h"
 
 #include <algorithm>

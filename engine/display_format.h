@@ -1,3 +1,4 @@
+// Display patterns ("###0.0##"): how a number becomes the text a box shows.
 #pragma once
 
 #include <limits>

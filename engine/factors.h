@@ -1,11 +1,13 @@
+// The unit factors between rms, peak and peak-to-peak, inches, millimetres and mils.
 #pragma once
 
 namespace engine {
 
 // Unit factors as decimal literals, each the nearest double; never derived from one another.
 
-// Sine-wave ratios as the window's relationship labels state them: not sqrt(2) and its
-// reciprocal, and their product is not 1.
+// Sine-wave ratios as the window's relationship labels state them: 1.414 and 0.707, not
+// sqrt(2) and its reciprocal, and their product is not 1. Every shown level was computed with
+// these, so "correcting" them would change digits users compare against.
 inline constexpr double kPeakOverRms = 1.414;
 inline constexpr double kRmsOverPeak = 0.707;
 

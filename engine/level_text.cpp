@@ -1,3 +1,4 @@
+// The display pattern of a level by its size, and the level's text.
 #include "engine/level_text.h"
 
 #include "engine/display_format.h"

@@ -1,3 +1,4 @@
+// How a computed level is shown: more decimals the smaller it is.
 #pragma once
 
 #include "engine/display_format.h"

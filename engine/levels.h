@@ -1,3 +1,4 @@
+// Some or all of the ten levels of one vibration peak, each in its own unit.
 #pragma once
 
 #include "engine/units.h"

@@ -1,3 +1,4 @@
+// The three quantities of a vibration level and the ten units it is shown in.
 #pragma once
 
 #include <array>
@@ -10,35 +11,44 @@ enum class Quantity { Acceleration, Velocity, Displacement };
 
 // The ten units a level is shown in, in the order the window lists them.
 enum class Unit {
-    AccGrms,    // g rms: the base unit of acceleration
-    AccGpk,     // g peak
-    VelIPSrms,  // in/sec rms: the base unit of velocity
-    VelIPSpk,   // in/sec peak
-    VelMMSrms,  // mm/sec rms
-    VelMMSpk,   // mm/sec peak
-    DispMILSpp, // mils peak-to-peak: the base unit of displacement
-    DispMMpk,   // mm peak-to-peak
-    AdB,        // acceleration decibels
-    VdB,        // velocity decibels
+    GRms,           // g rms: the base unit of acceleration
+    GPeak,          // g peak
+    InPerSecRms,    // in/sec rms: the base unit of velocity
+    InPerSecPeak,   // in/sec peak
+    MmPerSecRms,    // mm/sec rms
+    MmPerSecPeak,   // mm/sec peak
+    MilsPeakToPeak, // mils peak-to-peak: the base unit of displacement
+    MmPeakToPeak,   // mm peak-to-peak
+    AccelerationDb, // acceleration decibels
+    VelocityDb,     // velocity decibels
 };
 inline constexpr std::size_t kUnitCount = 10;
 
 inline constexpr std::array<Unit, kUnitCount> kAllUnits{
-    Unit::AccGrms,  Unit::AccGpk,     Unit::VelIPSrms, Unit::VelIPSpk, Unit::VelMMSrms,
-    Unit::VelMMSpk, Unit::DispMILSpp, Unit::DispMMpk,  Unit::AdB,      Unit::VdB};
+    Unit::GRms,           Unit::GPeak,        Unit::InPerSecRms,    Unit::InPerSecPeak,
+    Unit::MmPerSecRms,    Unit::MmPerSecPeak, Unit::MilsPeakToPeak, Unit::MmPeakToPeak,
+    Unit::AccelerationDb, Unit::VelocityDb};
 
 constexpr std::size_t indexOf(Unit unit) {
     return static_cast<std::size_t>(unit);
 }
 
+constexpr bool listedInOrder() {
+    for (std::size_t i = 0; i < kUnitCount; ++i)
+        if (indexOf(kAllUnits[i]) != i)
+            return false;
+    return true;
+}
+static_assert(listedInOrder(), "kAllUnits lists every unit once, in the enum's order");
+
 constexpr Quantity quantityOf(Unit unit) {
     switch (unit) {
-    case Unit::AccGrms:
-    case Unit::AccGpk:
-    case Unit::AdB:
+    case Unit::GRms:
+    case Unit::GPeak:
+    case Unit::AccelerationDb:
         return Quantity::Acceleration;
-    case Unit::DispMILSpp:
-    case Unit::DispMMpk:
+    case Unit::MilsPeakToPeak:
+    case Unit::MmPeakToPeak:
         return Quantity::Displacement;
     default:
         return Quantity::Velocity;
@@ -48,16 +58,16 @@ constexpr Quantity quantityOf(Unit unit) {
 constexpr Unit baseUnitOf(Quantity quantity) {
     switch (quantity) {
     case Quantity::Acceleration:
-        return Unit::AccGrms;
+        return Unit::GRms;
     case Quantity::Velocity:
-        return Unit::VelIPSrms;
+        return Unit::InPerSecRms;
     default:
-        return Unit::DispMILSpp;
+        return Unit::MilsPeakToPeak;
     }
 }
 
 constexpr bool isDecibel(Unit unit) {
-    return unit == Unit::AdB || unit == Unit::VdB;
+    return unit == Unit::AccelerationDb || unit == Unit::VelocityDb;
 }
 
 } // namespace engine

@@ -1,3 +1,4 @@
+// The texts and enabled states of a model's boxes, and which of them the model wrote.
 #pragma once
 
 #include <array>
@@ -7,6 +8,10 @@
 #include <string_view>
 
 namespace entry {
+
+// The longest text an entry box holds (Qt's line edits hold no more); typing in a box is
+// linear in its length per key, so nothing longer is ever typed.
+inline constexpr std::size_t kLongestText = 32767;
 
 // The texts and enabled states of a window's entry boxes as its model keeps them. Every text
 // the model writes is marked, so that the window puts exactly those into its boxes (writing a

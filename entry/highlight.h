@@ -1,3 +1,4 @@
+// Selections in a box's text, and what a box selects when it receives the focus.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,6 @@
+// The key filter: which keys may reach an entry box, and the range message.
 #include "entry/keyfilter.h"
 
-#include "entry/key_codes.h"
 #include "entry/numeric_value.h"
 
 #include <algorithm>
@@ -47,18 +47,18 @@ std::string boundText(double bound) {
 
 } // namespace
 
-KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection selection,
-                     const EntryBounds& bounds) {
-    KeyVerdict verdict{keyAscii};
-    const auto key = static_cast<char16_t>(static_cast<std::uint16_t>(keyAscii));
+KeyVerdict judgeKey(Key key, std::string_view text, Selection selection,
+                    const EntryBounds& bounds) {
+    KeyVerdict verdict;
+    const char16_t c = key.character();
     const auto refuse = [&verdict](bool& how) {
-        verdict.code = kRefused;
+        verdict.refused = true;
         how = true;
     };
 
-    if (key == kEnter) {
+    if (key.isEnter()) {
         verdict.value = numericValue(text);
-        if (verdict.value < bounds.minval)
+        if (verdict.value < bounds.minValue)
             refuse(verdict.rangeMessage);
         return verdict;
     }
@@ -67,45 +67,41 @@ KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection sel
     const std::size_t selStart = std::min(selection.start, text.size());
     const std::size_t selLength = std::min(selection.length, text.size() - selStart);
 
-    if (isDigit(key) || key == u'-') {
-        double p = prospectiveValue(text, selStart, selLength, static_cast<char>(key));
+    if (isDigit(c) || c == u'-') {
+        double p = prospectiveValue(text, selStart, selLength, static_cast<char>(c));
         // "0" and "0." begin every small fraction; let them through as the lower bound.
-        if (bounds.minval > 0 && bounds.minval < 1 && p == 0)
-            p = bounds.minval;
-        if (p > bounds.maxval || p < bounds.minval)
+        if (bounds.minValue > 0 && bounds.minValue < 1 && p == 0)
+            p = bounds.minValue;
+        if (p > bounds.maxValue || p < bounds.minValue)
             refuse(verdict.rangeMessage);
-    } else if (key == u'.') {
-        if (!bounds.decimal_ok || text.find('.') != std::string_view::npos)
+    } else if (c == u'.') {
+        if (!bounds.decimalOk || text.find('.') != std::string_view::npos)
             refuse(verdict.beep);
-    } else if (key != kBackspace) {
+    } else if (!key.isBackspace()) {
         refuse(verdict.beep);
     }
 
     // A minus sign only ever leads a text that has none yet.
-    if (key == u'-' &&
-        (!bounds.negative_ok || selStart != 0 || text.find('-') != std::string_view::npos))
+    if (c == u'-' &&
+        (!bounds.negativeOk || selStart != 0 || text.find('-') != std::string_view::npos))
         refuse(verdict.beep);
     return verdict;
 }
 
-KeyVerdict filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
-                     const EntryBounds& bounds, const Notices& notices) {
-    const KeyVerdict verdict = keyfilter(keyAscii, text, selection, bounds);
-    keyAscii = verdict.code;
+void tellVerdict(const KeyVerdict& verdict, const EntryBounds& bounds, Notices& notices) {
     if (verdict.rangeMessage)
-        tellRange(bounds, notices);
+        notices.push_back(rangeNotice(bounds));
     if (verdict.beep)
-        notices.beep();
-    return verdict;
+        notices.push_back(Notice::beep());
 }
 
-void tellRange(const EntryBounds& bounds, const Notices& notices) {
-    notices.message(rangeMessage(bounds), kInputErrorTitle);
+Notice rangeNotice(const EntryBounds& bounds) {
+    return Notice::message(rangeMessage(bounds), kInputErrorTitle);
 }
 
 std::string rangeMessage(const EntryBounds& bounds) {
-    return "Entry out of range.  Value must be between " + boundText(bounds.minval) + " and " +
-           boundText(bounds.maxval);
+    return "Entry out of range.  Value must be between " + boundText(bounds.minValue) + " and " +
+           boundText(bounds.maxValue);
 }
 
 } // namespace entry

@@ -1,9 +1,10 @@
+// The key filter every entry box applies: which keys may reach a box, and the range message.
 #pragma once
 
 #include "entry/highlight.h"
+#include "entry/key.h"
 #include "entry/notice.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,16 +12,15 @@ namespace entry {
 
 // What an entry box accepts.
 struct EntryBounds {
-    bool decimal_ok;
-    bool negative_ok;
-    double minval;
-    double maxval;
+    bool decimalOk;
+    bool negativeOk;
+    double minValue;
+    double maxValue;
 };
 
-// The filter's decision on one key: the code to go on with (kRefused when the key must not
-// reach the box) and how the user is told, message first when both.
+// The filter's decision on one key and how the user is told, message first when both.
 struct KeyVerdict {
-    std::int16_t code;
+    bool refused = false;
     bool rangeMessage = false;
     bool beep = false;
     double value = 0; // at ENTER: the number the box holds
@@ -29,17 +29,15 @@ struct KeyVerdict {
 // Decides whether a key may reach a box holding `text` with `selection`: digits, BACKSPACE,
 // ENTER, one decimal point and one leading minus sign where allowed; every digit or minus sign
 // keeps the number within the bounds, and ENTER needs the number at or above the lower bound.
-KeyVerdict keyfilter(std::int16_t keyAscii, std::string_view text, Selection selection,
-                     const EntryBounds& bounds);
+KeyVerdict judgeKey(Key key, std::string_view text, Selection selection, const EntryBounds& bounds);
 
-// keyfilter applied to a key press: refuses the key in place and tells the user why.
-KeyVerdict filterKey(std::int16_t& keyAscii, std::string_view text, Selection selection,
-                     const EntryBounds& bounds, const Notices& notices);
+// The notices a verdict brings, appended to `notices`.
+void tellVerdict(const KeyVerdict& verdict, const EntryBounds& bounds, Notices& notices);
 
 // "Entry out of range.  Value must be between <min> and <max>", each bound written with a
 // sign character (blank or "-") in the general decimal form ("1E-08", "100000").
 std::string rangeMessage(const EntryBounds& bounds);
 // The range message in its box, titled "Input Error".
-void tellRange(const EntryBounds& bounds, const Notices& notices);
+Notice rangeNotice(const EntryBounds& bounds);
 
 } // namespace entry

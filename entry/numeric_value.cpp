@@ -1,3 +1,4 @@
+// Reading the leading number of a text, correctly rounded, never infinite.
 #include "entry/numeric_value.h"
 
 #include <algorithm>

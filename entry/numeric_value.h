@@ -1,3 +1,4 @@
+// Reading the leading number of a box's text.
 #pragma once
 
 #include <string_view>

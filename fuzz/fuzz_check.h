@@ -1,3 +1,4 @@
+// What the fuzz targets share: reading their input, and checks that stop at the first fault.
 #pragma once
 
 #include <bit>

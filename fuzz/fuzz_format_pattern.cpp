@@ -4,31 +4,55 @@
 // its negative with a sign unless zero.
 #include "fuzz_check.h"
 
+#include "converter/boxes.h"
 #include "engine/display_format.h"
+#include "engine/level_text.h"
 #include "entry/numeric_value.h"
+#include "temperature/temperature_model.h"
 
+#include <algorithm>
 #include <array>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr std::array<std::string_view, 13> kPatterns = {
-    "###0.0",           "###0.0#",      "###0.0##",      "###0.0###",      "###0.0####",
-    "###0.0#####",      "###0.0######", "###0.0#######", "###0.0########", "###0.0#########",
-    "###0.0##########", "####0.0#",     "#####0.0#"};
+// Every pattern the program shows numbers with: the levels' (one a decade), the frequency
+// boxes' and the temperatures'.
+std::vector<engine::Places> patternsInUse() {
+    std::vector<engine::Places> patterns;
+    const auto add = [&patterns](engine::Places p) {
+        const auto same = [&p](const engine::Places& q) {
+            return q.shown == p.shown && q.required == p.required && q.point == p.point;
+        };
+        if (std::none_of(patterns.begin(), patterns.end(), same))
+            patterns.push_back(p);
+    };
+    add(engine::levelPattern(-1));
+    for (double level = 1E+05; level > 1E-13; level /= 10)
+        add(engine::levelPattern(level));
+    for (const converter::BoxDescription& d : converter::kBoxes)
+        if (!d.pattern.empty())
+            add(engine::placesOf(d.pattern));
+    add(engine::placesOf(temperature::kPattern));
+    return patterns;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     const std::uint8_t choice = in.byte();
-    const std::string_view pattern = kPatterns[choice % kPatterns.size()];
-    const int places = static_cast<int>(pattern.size() - pattern.find('.') - 1);
+    static const std::vector<engine::Places> kPatterns = patternsInUse();
+    const engine::Places pattern = kPatterns[choice % kPatterns.size()];
+    const int places = pattern.shown;
     // High bit: the rest is a typed number; otherwise eight bytes of a double.
     const double value = choice & 0x80 ? entry::numericValue(in.rest()) : in.raw<double>();
     const std::string text = engine::formatPattern(value, pattern);
-    const char* p = pattern.data();
+    const std::string name = "0." + std::string(pattern.required, '0') +
+                             std::string(pattern.shown - pattern.required, '#');
+    const char* p = name.c_str();
     if (!std::isfinite(value)) {
         FUZZ_CHECK(text.empty(), "%g with %s shows '%s'", value, p, text.c_str());
         return 0;

@@ -1,3 +1,4 @@
+// The About box: its look and its OK button.
 #include "info/about_dialog.h"
 
 #include "toolkit/layout_line.h"

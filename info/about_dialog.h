@@ -1,3 +1,4 @@
+// The About box.
 #pragma once
 
 #include <QDialog>

@@ -1,30 +1,32 @@
+// The contact window: the maker's details, the web address that opens, printing.
 #include "info/contact_window.h"
 
-#include "info/maker.h"
+#include "resources/maker.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_line.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/link_label.h"
 #include "toolkit/theme_colours.h"
 #include "ui_contact_window.h"
-
-#include <QMouseEvent>
 
 namespace info {
 
 ContactWindow::ContactWindow(toolkit::DesktopServices& services, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ContactWindow>()), services_(services) {
     ui_->setupUi(this);
-    ui_->Label1->setText(QString::fromUtf8(kMakerName));
-    ui_->Label2->setText(QString::fromUtf8(kStreet));
-    ui_->Label3->setText(QString::fromUtf8(kCityLine));
-    ui_->Label6->setText(QStringLiteral("Phone: ") + QString::fromUtf8(kPhone));
-    ui_->Label5->setText(QStringLiteral("Toll Free: ") + QString::fromUtf8(kTollFree));
-    ui_->Label4->setText(QStringLiteral("Fax: ") + QString::fromUtf8(kFax));
-    ui_->Label7->setText(QStringLiteral("Customer Service: ") + QString::fromUtf8(kServiceEmail));
-    ui_->Label8->setText(QString::fromUtf8(kWebAddress));
+    ui_->Label1->setText(QString::fromUtf8(maker::kMakerName));
+    ui_->Label2->setText(QString::fromUtf8(maker::kStreet));
+    ui_->Label3->setText(QString::fromUtf8(maker::kCityLine));
+    ui_->Label6->setText(QStringLiteral("Phone: ") + QString::fromUtf8(maker::kPhone));
+    ui_->Label5->setText(QStringLiteral("Toll Free: ") + QString::fromUtf8(maker::kTollFree));
+    ui_->Label4->setText(QStringLiteral("Fax: ") + QString::fromUtf8(maker::kFax));
+    ui_->Label7->setText(QStringLiteral("Customer Service: ") +
+                         QString::fromUtf8(maker::kServiceEmail));
+    ui_->Label8->setText(QString::fromUtf8(maker::kWebAddress));
     applyLook();
 
-    ui_->Label8->installEventFilter(this);
+    connect(ui_->Label8, &toolkit::LinkLabel::clicked, this,
+            [this] { services_.openAddress(maker::kWebAddress); });
     connect(ui_->Command1, &QPushButton::clicked, this, &QDialog::close);
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { services_.printWindow(*this); });
     ui_->Command1->setFocus();
@@ -46,22 +48,12 @@ void ContactWindow::applyLook() {
     });
 
     using toolkit::setFontPoints;
-    for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label6, ui_->Label5,
-                          ui_->Label4, ui_->Label7, ui_->Label8})
+    for (QLabel* label :
+         std::initializer_list<QLabel*>{ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label6,
+                                        ui_->Label5, ui_->Label4, ui_->Label7, ui_->Label8})
         setFontPoints(*label, 13.5);
     setFontPoints(*ui_->Command1, 9.75);
     setFontPoints(*ui_->Command2, 9.75);
-}
-
-// A click on the web address opens it.
-bool ContactWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->Label8 && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            ui_->Label8->rect().contains(mouse->position().toPoint()))
-            services_.openAddress(kWebAddress);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace info

@@ -1,3 +1,4 @@
+// The window with the maker's contact details.
 #pragma once
 
 #include <QDialog>
@@ -13,16 +14,13 @@ class DesktopServices;
 
 namespace info {
 
-// The maker's address, numbers, e-mail and web address; a click on the web address opens it
-// in the desktop's browser.
+// The maker's address, numbers, e-mail and web address; the web address is a link that a
+// click, or ENTER or SPACE on it, opens in the desktop's browser.
 class ContactWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ContactWindow(toolkit::DesktopServices& services, QWidget* parent = nullptr);
     ~ContactWindow() override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applyLook();

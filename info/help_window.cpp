@@ -1,3 +1,4 @@
+// The operating help window: its look, Ok and Print Page.
 #include "info/help_window.h"
 
 #include "toolkit/desktop_services.h"

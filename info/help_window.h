@@ -1,3 +1,4 @@
+// The operating help window.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// The tutorial on vibration units: its look, Ok and Print Page.
 #include "info/tutorial_window.h"
 
 #include "toolkit/desktop_services.h"

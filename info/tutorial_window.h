@@ -1,3 +1,4 @@
+// The tutorial window on vibration units and decibel references.
 #pragma once
 
 #include <QDialog>

@@ -1,8 +1,7 @@
+// The temperature model: the two formulas, and what a key or leaving a box does.
 #include "temperature/temperature_model.h"
 
 #include "engine/display_format.h"
-#include "entry/key_codes.h"
-#include "entry/keyfilter.h"
 #include "entry/numeric_value.h"
 
 #include <cmath>
@@ -10,11 +9,15 @@
 namespace temperature {
 namespace {
 
-constexpr entry::EntryBounds kBounds{true, true, -100000, 100000};
-constexpr engine::Places kPattern = engine::placesOf("###0.0");
+constexpr engine::Places kPlaces = engine::placesOf(kPattern);
 
 Scale otherScale(Scale box) {
     return box == Scale::Fahrenheit ? Scale::Celsius : Scale::Fahrenheit;
+}
+
+// A 16-bit character code from U+8000 up is negative; such a key leaves the other box as it is.
+bool positiveCode(entry::Key key) {
+    return key.character() > 0 && key.character() < 0x8000;
 }
 
 } // namespace
@@ -27,32 +30,39 @@ double toCelsius(double fahrenheit) {
     return (fahrenheit - 32) * 5 / 9;
 }
 
-void TemperatureModel::keyPress(Scale box, std::int16_t& keyAscii, entry::Selection selection) {
+entry::KeyAnswer TemperatureModel::keyPress(Scale box, entry::Key key, entry::Selection selection) {
     // The other box no longer matches once this one is being edited.
-    if (keyAscii > 0)
+    if (positiveCode(key))
         fields_.write(index(otherScale(box)), {});
-    entry::filterKey(keyAscii, text(box), selection, kBounds, notices_);
-    if (keyAscii == entry::kEnter) {
-        keyAscii = entry::kRefused;
-        convertFrom(box);
-    }
+    const entry::KeyVerdict verdict = entry::judgeKey(key, text(box), selection, kBounds);
+    entry::KeyAnswer answer;
+    entry::tellVerdict(verdict, kBounds, answer.notices);
+    if (verdict.refused)
+        answer.outcome = entry::KeyOutcome::Refused;
+    else if (key.isEnter())
+        answer.outcome = convertFrom(box, answer.notices) ? entry::KeyOutcome::Converted
+                                                          : entry::KeyOutcome::Refused;
+    return answer;
 }
 
-void TemperatureModel::leave(Scale box) {
+entry::Notices TemperatureModel::leave(Scale box) {
+    entry::Notices notices;
     if (!text(box).empty())
-        convertFrom(box);
+        convertFrom(box, notices);
+    return notices;
 }
 
 // Pasted text, or a number that BACKSPACE made longer than the keys allow, never passed the
 // keystroke checks: a result too large to show sensibly is reported instead of written.
-void TemperatureModel::convertFrom(Scale box) {
+bool TemperatureModel::convertFrom(Scale box, entry::Notices& notices) {
     const double t = entry::numericValue(text(box));
     const double result = box == Scale::Celsius ? toFahrenheit(t) : toCelsius(t);
     if (!(std::fabs(result) <= engine::kLargestSensibleValue)) {
-        entry::tellRange(kBounds, notices_);
-        return;
+        notices.push_back(entry::rangeNotice(kBounds));
+        return false;
     }
-    fields_.write(index(otherScale(box)), engine::formatPattern(result, kPattern));
+    fields_.write(index(otherScale(box)), engine::formatPattern(result, kPlaces));
+    return true;
 }
 
 } // namespace temperature

@@ -1,5 +1,7 @@
+// The temperature window's comparison scale: Fahrenheit and Celsius marks on one axis.
 #include "temperature/temperature_scale.h"
 
+#include "temperature/temperature_model.h"
 #include "toolkit/theme_colours.h"
 
 #include <QPainter>
@@ -27,7 +29,7 @@ double TemperatureScale::rowOfFahrenheit(double degF) {
 }
 
 double TemperatureScale::rowOfCelsius(double degC) {
-    return rowOfFahrenheit(degC * 9 / 5 + 32);
+    return rowOfFahrenheit(toFahrenheit(degC));
 }
 
 void TemperatureScale::paintEvent(QPaintEvent* e) {

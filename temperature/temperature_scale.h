@@ -1,3 +1,4 @@
+// The temperature window's picture: a Fahrenheit and a Celsius scale on one axis.
 #pragma once
 
 #include "toolkit/picture_box.h"

@@ -1,3 +1,4 @@
+// The temperature window: its two boxes bound to the temperature model.
 #include "temperature/temperature_window.h"
 
 #include "toolkit/desktop_services.h"
@@ -8,11 +9,7 @@
 namespace temperature {
 
 TemperatureWindow::TemperatureWindow(toolkit::DesktopServices& services, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TemperatureWindow>()), services_(services),
-      model_([this](const entry::Notice& notice) {
-          render();
-          services_.tell(notice);
-      }) {
+    : QDialog(parent), ui_(std::make_unique<Ui::TemperatureWindow>()), services_(services) {
     ui_->setupUi(this);
     applyLook();
     bind(*ui_->degF, Scale::Fahrenheit);
@@ -29,15 +26,20 @@ TemperatureWindow::~TemperatureWindow() = default;
 
 void TemperatureWindow::bind(toolkit::EntryBox& box, Scale scale) {
     box.onGotFocus = [&box] { box.select(entry::highlight(box.text().toStdString())); };
-    box.onKeyPress = [this, &box, scale](std::int16_t& keyAscii) {
-        model_.keyPress(scale, keyAscii, box.selection());
-        render();
+    box.onKeyPress = [this, &box, scale](entry::Key key) {
+        const entry::KeyAnswer said = model_.keyPress(scale, key, box.selection());
+        answer(said.notices);
+        return said.outcome == entry::KeyOutcome::Taken;
     };
-    box.onLostFocus = [this, scale] {
-        model_.leave(scale);
-        render();
-    };
+    box.onLostFocus = [this, scale] { answer(model_.leave(scale)); };
     box.onEdited = [this, scale](const std::string& text) { model_.edited(scale, text); };
+}
+
+// A message box shows over the boxes as the model has them.
+void TemperatureWindow::answer(const entry::Notices& notices) {
+    render();
+    for (const entry::Notice& notice : notices)
+        services_.tell(notice);
 }
 
 void TemperatureWindow::render() {

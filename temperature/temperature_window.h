@@ -1,3 +1,4 @@
+// The Celsius/Fahrenheit window.
 #pragma once
 
 #include "temperature/temperature_model.h"
@@ -27,6 +28,7 @@ private:
     void applyLook();
     void bind(toolkit::EntryBox& box, Scale scale);
     void render();
+    void answer(const entry::Notices& notices);
 
     std::unique_ptr<Ui::TemperatureWindow> ui_;
     toolkit::DesktopServices& services_;

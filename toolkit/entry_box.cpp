@@ -1,6 +1,7 @@
+// The entry box: key events turned into model keys, focus moves, and text written by the program.
 #include "toolkit/entry_box.h"
 
-#include "entry/key_codes.h"
+#include "entry/field_set.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -11,7 +12,7 @@ namespace toolkit {
 
 namespace {
 
-// TextBox positions count UTF-8 bytes; QLineEdit counts UTF-16 units.
+// The models count UTF-8 bytes; QLineEdit counts UTF-16 units.
 int utf8Length(QStringView s) {
     return static_cast<int>(s.toUtf8().size());
 }
@@ -36,7 +37,7 @@ bool movesFocus(const QKeyEvent& e) {
 // about it), deleting, pasting and cutting. Moving the caret, selecting, copying and menu keys
 // leave everything as it is.
 bool canEditText(const QKeyEvent& e) {
-    if (characterCode(e) >= 0)
+    if (typedKey(e))
         return true;
     if (e.modifiers().testFlag(Qt::AltModifier))
         return false;
@@ -57,42 +58,43 @@ bool betweenControls(const QFocusEvent& e) {
 
 } // namespace
 
-int characterCode(const QKeyEvent& e) {
+std::optional<entry::Key> typedKey(const QKeyEvent& e) {
     if (e.matches(QKeySequence::Copy))
-        return -1;
+        return std::nullopt;
     switch (e.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return entry::kEnter;
+        return entry::Key::enter();
     case Qt::Key_Backspace:
-        return entry::kBackspace;
+        return entry::Key::backspace();
     case Qt::Key_Escape:
-        return entry::kEscape;
+        return entry::Key::escape();
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
-        return -1;
+        return std::nullopt;
     default:
         break;
     }
     const Qt::KeyboardModifiers m = e.modifiers();
     if (m.testFlag(Qt::AltModifier))
-        return -1;
+        return std::nullopt;
     if (m.testFlag(Qt::ControlModifier)) {
         if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
-            return e.key() - Qt::Key_A + entry::kControlA;
-        return -1;
+            return entry::Key::control(static_cast<char16_t>(e.key() - Qt::Key_A + u'A'));
+        return std::nullopt;
     }
     const QString text = e.text();
     if (text.isEmpty())
-        return -1;
+        return std::nullopt;
     const char16_t c = text.at(0).unicode();
     if (c < 32 || c == 127)
-        return -1;
-    return c;
+        return std::nullopt;
+    return entry::Key::typing(c);
 }
 
 EntryBox::EntryBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(static_cast<int>(entry::kLongestText));
     // Composed text must pass the key-press path like any typed character.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     greyWhenDisabled();
@@ -110,8 +112,7 @@ bool EntryBox::event(QEvent* e) {
         auto* ke = static_cast<QKeyEvent*>(e);
         // CTRL+SHIFT combinations stay free for the window's own shortcuts.
         const Qt::KeyboardModifiers m = ke->modifiers();
-        if (characterCode(*ke) > 0 && m.testFlag(Qt::ControlModifier) &&
-            !m.testFlag(Qt::ShiftModifier)) {
+        if (typedKey(*ke) && m.testFlag(Qt::ControlModifier) && !m.testFlag(Qt::ShiftModifier)) {
             e->accept();
             return true;
         }
@@ -136,10 +137,8 @@ void EntryBox::changeEvent(QEvent* e) {
         greyWhenDisabled();
 }
 
-bool EntryBox::passKeyPress(std::int16_t& code) {
-    if (onKeyPress)
-        onKeyPress(code);
-    return code != 0;
+bool EntryBox::passKeyPress(entry::Key key) {
+    return !onKeyPress || onKeyPress(key);
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* e) {
@@ -159,13 +158,12 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
     }
     if (onKeyDown && canEditText(*e))
         onKeyDown();
-    const int produced = characterCode(*e);
-    if (produced < 0) {
+    const std::optional<entry::Key> key = typedKey(*e);
+    if (!key) {
         QLineEdit::keyPressEvent(e);
         return;
     }
-    auto code = static_cast<std::int16_t>(static_cast<char16_t>(produced));
-    if (passKeyPress(code))
+    if (passKeyPress(*key))
         QLineEdit::keyPressEvent(e);
     else
         e->accept();
@@ -173,11 +171,9 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
 
 void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
     const QString committed = e->commitString();
-    for (QChar c : committed) {
-        auto code = static_cast<std::int16_t>(c.unicode());
-        if (passKeyPress(code))
-            insert(QString(QChar(static_cast<char16_t>(code))));
-    }
+    for (QChar c : committed)
+        if (passKeyPress(entry::Key::typing(c.unicode())))
+            insert(QString(c));
     e->accept();
 }
 

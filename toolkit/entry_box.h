@@ -1,11 +1,13 @@
+// The entry box every window's number boxes are: Qt's key and focus events in a model's terms.
 #pragma once
 
 #include "entry/highlight.h"
+#include "entry/key.h"
 
 #include <QLineEdit>
 
-#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace toolkit {
@@ -15,23 +17,23 @@ namespace toolkit {
 //  - onKeyDown for every key that can change the text (characters, deleting, pasting,
 //    cutting), before anything else happens to it; keys that move the caret, select, copy
 //    (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types) raise none;
-//  - then, for keys that produce a character, onKeyPress with the 16-bit code: printable
-//    characters, ENTER 13, BACKSPACE 8, ESC 27, CTRL+letter 1..26. A handler that sets the
-//    code to 0 swallows the key: nothing is inserted and no shortcut runs;
+//  - then, for keys that produce a character (printable characters, ENTER, BACKSPACE, ESC,
+//    CTRL+letter), onKeyPress with the key: a handler that answers false swallows it: nothing
+//    is inserted and no shortcut runs;
 //  - TAB and SHIFT+TAB only move the focus;
 //  - onGotFocus / onLostFocus when the focus moves between controls, not when the whole
 //    window is merely deactivated or reactivated (message boxes, popups, other programs);
 //  - onEdited whenever the user changed the text (typing, pasting, cutting), never when the
 //    program wrote it;
 //  - no drops and no middle-button paste: text arrives where the handlers see it.
-// Positions count bytes of the UTF-8 text, as the models do.
+// Selections count bytes of the UTF-8 text, as the models keep their texts.
 class EntryBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit EntryBox(QWidget* parent = nullptr);
 
     std::function<void()> onKeyDown;
-    std::function<void(std::int16_t& keyAscii)> onKeyPress;
+    std::function<bool(entry::Key key)> onKeyPress;
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
     std::function<void(const std::string& text)> onEdited;
@@ -53,13 +55,13 @@ protected:
 
 private:
     void greyWhenDisabled();
-    // Runs the key-press handler on one character; true when the box should still take it.
-    bool passKeyPress(std::int16_t& code);
+    // Runs the key-press handler on one key; true when the box should still take it.
+    bool passKeyPress(entry::Key key);
 
     bool writing_ = false;
 };
 
-// The character code a key event produces, or -1 for keys that produce none.
-int characterCode(const QKeyEvent& e);
+// The key a key event types, or none for keys that type nothing.
+std::optional<entry::Key> typedKey(const QKeyEvent& e);
 
 } // namespace toolkit

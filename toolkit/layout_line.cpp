@@ -1,5 +1,6 @@
 #include "toolkit/layout_line.h"
 
+#include "toolkit/accessibility.h"
 #include "toolkit/layout_metrics.h"
 
 #include <QWidget>
@@ -23,6 +24,8 @@ void placeLine(QWidget& line, int x1, int y1, int x2, int y2, int width, QColor 
     line.setAutoFillBackground(true);
     line.setAttribute(Qt::WA_TransparentForMouseEvents);
     line.raise();
+    // A drawing only: nothing a screen reader should stop at.
+    hideFromAssistiveTechnology(line);
 }
 
 } // namespace toolkit

@@ -1,4 +1,8 @@
+// The picture box: drawing its picture and focus, keys and clicks.
 #include "toolkit/picture_box.h"
+
+#include "toolkit/accessibility.h"
+#include "toolkit/link_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +13,7 @@
 namespace toolkit {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -39,13 +44,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
     }
 }
 
-// A picture does nothing with keys; ENTER in particular must not reach a dialog's default
-// button through it.
+// A link opens with ENTER and SPACE as with a click. Other pictures do nothing with keys; ENTER
+// in particular must not reach a dialog's default button through them.
 void PictureBox::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+    if (link_ && opensLink(*e)) {
         e->accept();
-    else
+        emit clicked();
+    } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();
+    } else {
         QWidget::keyPressEvent(e);
+    }
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {

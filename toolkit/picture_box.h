@@ -1,4 +1,5 @@
 #pragma once
+// A picture on a window; some open something when clicked.
 
 #include <QString>
 #include <QWidget>
@@ -8,16 +9,20 @@ class QSvgRenderer;
 namespace toolkit {
 
 // A picture drawn from a resource (SVG or bitmap), scaled to the box. It can take the focus
-// like any control of the window and reports clicks.
+// like any control of the window and reports clicks. A picture that opens something (a link)
+// reports ENTER and SPACE as clicks too; screen readers know it as a link, others as an image.
 class PictureBox : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
+    Q_PROPERTY(bool link READ isLink WRITE setLink)
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     ~PictureBox() override;
 
     QString source() const { return source_; }
     void setSource(const QString& resourcePath);
+    bool isLink() const { return link_; }
+    void setLink(bool link) { link_ = link; }
 
 signals:
     void clicked();
@@ -30,6 +35,7 @@ protected:
 private:
     QString source_;
     QSvgRenderer* renderer_ = nullptr; // loaded at the first paint
+    bool link_ = false;
 };
 
 } // namespace toolkit

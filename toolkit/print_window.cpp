@@ -38,13 +38,6 @@ QPicture recording(QWidget& widget) {
     return picture;
 }
 
-void preparePage(QPrinter& printer, QWidget& widget) {
-    const QSize size = clientArea(widget).size();
-    printer.setDocName(widget.windowTitle().trimmed());
-    printer.setPageOrientation(size.width() > size.height() ? QPageLayout::Landscape
-                                                            : QPageLayout::Portrait);
-}
-
 // A PDF file goes through a temporary file that replaces the target only once complete.
 QString printToPdf(QWidget& widget, QPrinter& printer) {
     const QString name = printer.outputFileName();
@@ -91,6 +84,13 @@ bool printWidget(QWidget& widget, QPagedPaintDevice& device) {
         painter.drawPicture(0, 0, recording(content));
     }
     return painter.end();
+}
+
+void preparePage(QPrinter& printer, QWidget& widget) {
+    const QSize size = clientArea(widget).size();
+    printer.setDocName(widget.windowTitle().trimmed());
+    printer.setPageOrientation(size.width() > size.height() ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
 }
 
 QString printWidgetTo(QWidget& widget, QPrinter& printer) {

@@ -15,6 +15,10 @@ namespace toolkit {
 // not be painted on.
 bool printWidget(QWidget& widget, QPagedPaintDevice& device);
 
+// Names the document after the window and turns the page to the window's shape: a wide
+// window prints across the page.
+void preparePage(QPrinter& printer, QWidget& widget);
+
 // Prints the widget on a printer the user has chosen. A PDF file is written whole or not at
 // all. Returns "" when printed, or a sentence saying what could not be printed where.
 QString printWidgetTo(QWidget& widget, QPrinter& printer);

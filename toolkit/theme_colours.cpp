@@ -110,8 +110,8 @@ namespace {
 // worked out again.
 class PaletteFollower : public QObject {
 public:
-    PaletteFollower(QWidget& window, std::function<void()> apply)
-        : QObject(&window), apply_(std::move(apply)) {
+    PaletteFollower(QWidget& window, QObject& owner, std::function<void()> apply)
+        : QObject(&owner), apply_(std::move(apply)) {
         window.installEventFilter(this);
     }
 
@@ -134,9 +134,9 @@ private:
 
 } // namespace
 
-void followPalette(QWidget& window, std::function<void()> apply) {
+void followPalette(QWidget& window, std::function<void()> apply, QObject* owner) {
     apply();
-    new PaletteFollower(window, std::move(apply));
+    new PaletteFollower(window, owner ? *owner : window, std::move(apply));
 }
 
 } // namespace toolkit

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QObject;
 class QPalette;
 class QWidget;
 
@@ -51,7 +52,7 @@ struct Etch {
 Etch etchOn(const Etch& designed, const QColor& background);
 
 // Runs `apply` now, and again whenever the application's palette changes (the desktop
-// switched between light and dark) for as long as `window` lives.
-void followPalette(QWidget& window, std::function<void()> apply);
+// switched between light and dark) for as long as `owner` lives (by default the window).
+void followPalette(QWidget& window, std::function<void()> apply, QObject* owner = nullptr);
 
 } // namespace toolkit

@@ -1,7 +1,8 @@
 // The converter's behaviour on its model, typed as a user types: steps "box:keys" ("\n" is
 // ENTER, "\b" BACKSPACE), "edit:box=text" (a paste or cut no key saw), "down:box" (a key that
 // edits without a character, such as DELETE), "ref:iso".
-#include "converter/typist.h"
+#include "converter/converter_model.h"
+#include "entry/typist.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,26 +20,27 @@ Box boxNamed(const QString& key) {
 
 struct Session {
     QStringList notices;
-    ConverterModel model{[this](const entry::Notice& n) {
-        notices << (n.kind == entry::Notice::Kind::Beep
-                        ? QStringLiteral("beep")
-                        : QString::fromStdString(n.title + "|" + n.text));
-    }};
-    Typist typist{model};
+    ConverterModel model;
+    entry::Typist<ConverterModel> typist{model};
 
+    void record(const entry::Notices& told) {
+        for (const entry::Notice& n : told)
+            notices << (n.kind == entry::Notice::Kind::Beep
+                            ? QStringLiteral("beep")
+                            : QString::fromStdString(n.title + "|" + n.text));
+    }
     void play(const QString& steps) {
         for (const QString& step : steps.split('|', Qt::SkipEmptyParts)) {
             const QString what = step.section(':', 0, 0), rest = step.section(':', 1);
             if (what == "ref")
                 model.selectReference(rest == "iso" ? engine::Reference::ISO
                                                     : engine::Reference::US);
-            else if (what == "edit") {
-                typist.focus(boxNamed(rest.section('=', 0, 0)));
-                model.edited(boxNamed(rest.section('=', 0, 0)), rest.section('=', 1).toStdString());
-            } else if (what == "down")
-                model.keyDown(boxNamed(rest));
+            else if (what == "edit")
+                typist.paste(boxNamed(rest.section('=', 0, 0)), rest.section('=', 1).toStdString());
+            else if (what == "down")
+                record(model.keyDown(boxNamed(rest)));
             else
-                typist.type(boxNamed(what), rest.toStdString());
+                record(typist.type(boxNamed(what), rest.toStdString()));
         }
     }
     QString text(const QString& key) const {
@@ -55,6 +57,9 @@ struct Session {
 
 const QString kNoFrequency = "Sorry...|Please enter the frequency first";
 const QString kHzRange = "Input Error|Entry out of range.  Value must be between  1 and  100000";
+const QString kCpmRange = "Input Error|Entry out of range.  Value must be between  1 and  6000000";
+const QString kMmRange =
+    "Input Error|Entry out of range.  Value must be between  1E-08 and  1000000";
 const QString kLevelRange =
     "Input Error|Entry out of range.  Value must be between  1E-08 and  10000";
 
@@ -74,9 +79,21 @@ private slots:
             << "hz=50.0 cpm=3000.0 g-rms=0.707 g-pk=1.0 in-s-rms=0.869 in-s-pk=1.23 "
                "mm-s-rms=22.1 mm-s-pk=31.2 mils-pp=7.83 mm-pp=0.199 adb=117.0 vdb=126.9"
             << none << "all";
-        QTest::newRow("new frequency keeps the acceleration")
-            << "hz:50\n|g-pk:1\n|hz:100\n"
-            << "hz=100.0 cpm=6000.0 g-pk=1.0 in-s-rms=0.434 mils-pp=1.96" << none << "all";
+        // From the g rms box's text, 0.354, not the 0.3536 typed as 0.5 g peak.
+        QTest::newRow("new frequency recomputes all but the acceleration")
+            << "hz:50\n|g-pk:0.5\n|hz:100\n"
+            << "hz=100.0 cpm=6000.0 g-rms=0.354 g-pk=0.5 in-s-rms=0.217 in-s-pk=0.308 "
+               "mm-s-rms=5.52 mm-s-pk=7.81 mils-pp=0.98 mm-pp=0.0249 adb=111.0 vdb=114.8"
+            << none << "all";
+        QTest::newRow("the largest frequencies")
+            << "hz:100000\n|cpm:60000001\n"
+            << "hz=100000.0 cpm=6000000.0" << QStringList{kCpmRange} << "all";
+        QTest::newRow("largest mm peak-to-peak")
+            << "hz:1\n|mm-pp:10000001"
+            << "mm-pp=1000000" << QStringList{kMmRange} << "mm-pp";
+        QTest::newRow("typed again after ENTER: in at the caret the model left")
+            << "hz:50\n|hz:60\n"
+            << "hz=6050.0 cpm=363000.0" << none << "all";
         QTest::newRow("typing a frequency empties what depends on it")
             << "hz:100\n|in-s-rms:1\n|hz:2"
             << "hz=2 cpm= in-s-rms=1.0 vdb=128.1 g-rms= adb= mils-pp=" << none << "hz";
@@ -173,12 +190,12 @@ private slots:
                 if (!s.model.enabled(d.box))
                     continue;
                 if (rng.bounded(20) == 0) {
-                    s.model.edited(d.box, pastes[rng.bounded(pastes.size())].toStdString());
+                    s.typist.paste(d.box, pastes[rng.bounded(pastes.size())].toStdString());
                     continue;
                 }
                 const QString key = keys[rng.bounded(keys.size())];
                 s.notices.clear();
-                s.typist.type(d.box, key.toStdString());
+                s.record(s.typist.type(d.box, key.toStdString()));
                 for (const BoxDescription& b : kBoxes) {
                     const QString t = QString::fromStdString(s.model.text(b.box));
                     QVERIFY2(!t.contains("inf") && !t.contains("nan"), qPrintable(t));

@@ -16,6 +16,9 @@ using namespace converter;
 
 namespace {
 
+const QString kHzRangeMessage =
+    "Input Error|Entry out of range.  Value must be between  1 and  100000";
+
 struct Window {
     RecordingServices services;
     ConverterWindow window{services};
@@ -134,6 +137,36 @@ private slots:
         QCOMPARE(w.find<QLabel>("Label13")->text(), QStringLiteral("AdB re 10E-6 m/sec², rms"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w.find<QRadioButton>("OptdBISO"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+
+    // TAB selects a box's whole text; a click puts the caret where it lands; a box the model
+    // wrote has its caret at the start, where typing goes in; a message box shows over the
+    // boxes as the model has them once the key is handled.
+    void focusCaretsAndMessages() {
+        Window w;
+        w.convert();
+        QTest::keyClick(w.find("txtAccGrms"), Qt::Key_Tab);
+        QCOMPARE(w.find("txtAccGpk")->selectedText(), QStringLiteral("1.0"));
+        QTest::mouseClick(w.find("txtVelIPSrms"), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(w.find("txtVelIPSrms")->selectedText(), QString());
+        QVERIFY(w.find("txtVelIPSrms")->cursorPosition() > 0);
+        QStringList shown;
+        w.services.onMessage = [&] { shown = w.texts(); };
+        QTest::keyClick(w.find("txtVelIPSrms"), Qt::Key_Tab);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), w.find("txtHZ"));
+        QTest::keyClicks(w.find("txtHZ"), "07"); // 0 is below the range; 7 replaces 50.0
+        QCOMPARE(w.services.events, QStringList{kHzRangeMessage});
+        QCOMPARE(shown.mid(0, 5), QStringList({"50.0", "", "0.707", "1.0", ""}));
+        QTest::keyClick(w.find("txtHZ"), Qt::Key_Return);
+        QCOMPARE(w.find("txtHZ")->cursorPosition(), 0);
+        QTest::keyClicks(w.find("txtHZ"), "1");
+        QCOMPARE(w.find("txtHZ")->text(), QStringLiteral("17.0"));
     }
 
     void copyAllResults() {

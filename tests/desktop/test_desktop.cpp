@@ -5,6 +5,7 @@
 // for a window (run again on small screens at large scales), every control can be brought into
 // view, and where the window fits it keeps its designed size.
 #include "converter/converter_window.h"
+#include "dark_palette.h"
 #include "info/about_dialog.h"
 #include "info/contact_window.h"
 #include "info/help_window.h"
@@ -14,7 +15,6 @@
 #include "toolkit/layout_metrics.h"
 #include "toolkit/screen_fit.h"
 #include "toolkit/theme_colours.h"
-#include "tools/screenshots/dark_palette.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -11,7 +11,8 @@ ONE_G_PEAK_AT_50 = {
     "Velocity, in/sec, rms": "0.869", "Velocity, in/sec, peak": "1.23",
     "Velocity, mm/sec, rms": "22.1", "Velocity, mm/sec, peak": "31.2",
     "Displacement, mils, pk - pk": "7.83", "Displacement, mm, pk - pk": "0.199",
-    "Acceleration decibels": "117.0", "Velocity decibels": "126.9"}
+    "Acceleration decibels re 1 micro-g, rms (US)": "117.0",
+    "Velocity decibels re 10E-8 m/sec, rms (US)": "126.9"}
 
 
 def convert(s):
@@ -65,14 +66,45 @@ def exit_with_contact_open(s):
         raise Failure("the program ended with %r" % (status,))
 
 
+def screen_reader(s):
+    """The decibel boxes name their reference; a conversion is said once, from the box typed in."""
+    window = s.window(CONVERTER)
+    for reference, references in (("ISO", ("10E-6 m/sec\u00b2", "10E-9 m/sec")),
+                                  ("US", ("1 micro-g", "10E-8 m/sec"))):
+        s.click(s.control(window, reference, "radio button"))
+        for quantity, level in zip(("Acceleration", "Velocity"), references):
+            name = "%s decibels re %s, rms (%s)" % (quantity, level, reference)
+            if not wait_for(lambda: s.control(window, name, "text")):
+                raise Failure("no decibel box named %r" % name)
+    s.click(s.control(window, HZ, "text"))
+    said = s.listen("object:property-change:accessible-description")
+    convert(s)
+    if not s.has(s.control(window, "Acceleration, g, pk", "text"), "FOCUSED"):
+        raise Failure("the focus left the box typed in")
+    s.keys("Tab")  # the focus moves on: the box's own description comes back
+    if not wait_for(lambda: s.heard() and len(said) == 2):
+        raise Failure("heard %r" % [text for _, text in said])
+    (box, text), (_, restored) = said
+    if not ("0.707" in text and "126.9" in text and text.startswith("Converted: ")) or restored:
+        raise Failure("heard %r, then %r" % (text, restored))
+    if s._try(box.get_name) != "Acceleration, g, pk":
+        raise Failure("said by %r, not by the box typed in" % s._try(box.get_name))
+
+
 def middle_click(s):
     window = convert(s)
-    s.click(s.control(window, CPM, "text"), repeat=2)  # the X selection now holds 3000.0
-    s.click(s.control(window, HZ, "text"), button=2)
+    hz, cpm = s.control(window, HZ, "text"), s.control(window, CPM, "text")
+    s.click(cpm, repeat=2)  # the X selection now holds 3000.0
+    s.click(hz, button=2)
     s.keys("Tab")
-    s.expect_texts(window, {HZ: "50.0", CPM: "3000.0"})
+    # A paste lands while the click is handled, before the program takes the TAB after it:
+    # once the focus has moved on from Hz, whatever the click did is there to see.
+    if not wait_for(lambda: s.running() and s.has(cpm, "FOCUSED")):
+        raise Failure("the TAB after the middle click never reached the program")
+    if (s.text(hz), s.text(cpm)) != ("50.0", "3000.0"):
+        raise Failure("a middle click pasted: Hz %r, CPM %r" % (s.text(hz), s.text(cpm)))
 
 
 if __name__ == "__main__":
     sys.exit(main({f.__name__: f for f in (road, range_message, clear, exit_with_contact_open,
-                                           middle_click)}))
+                                           middle_click, screen_reader)}))

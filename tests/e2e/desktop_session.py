@@ -25,7 +25,7 @@ def wait_for(predicate, timeout=TIMEOUT):
 
 class Session:
     def __init__(self, program):
-        self.procs, self.errors = [], None
+        self.procs, self.errors, self.listeners = [], None, []
         self.runtime = tempfile.TemporaryDirectory()
         try:
             self._start(program)
@@ -162,6 +162,21 @@ class Session:
             if found:
                 return found
         return None
+
+    def listen(self, event):
+        """From now on, collects the (source, text) of every event of this type; wait_for
+        hears them through heard()."""
+        events = []
+        listener = self.Atspi.EventListener.new(
+            lambda e: events.append((e.source, e.any_data)))
+        listener.register(event)
+        self.listeners.append(listener)  # alive as long as the session
+        return events
+
+    def heard(self):
+        while self.GLib.MainContext.default().iteration(False):
+            pass
+        return True
 
     def has(self, acc, state):
         return self._try(lambda: acc.get_state_set().contains(getattr(

@@ -1,5 +1,7 @@
 // The temperature window: its model as a table, and the window through real keys.
+#include "entry/typist.h"
 #include "recording_services.h"
+#include "temperature/temperature_scale.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
 
@@ -26,9 +28,9 @@ private slots:
         QTest::newRow("body") << "F:98.6\n"
                               << "98.6"
                               << "37.0" << 0;
-        QTest::newRow("rounded half away from zero") << "F:0\n"
-                                                     << "0"
-                                                     << "-17.8" << 0;
+        QTest::newRow("a tie rounds away from zero") << "C:-41.25\n"
+                                                     << "-42.3"
+                                                     << "-41.25" << 0;
         QTest::newRow("leaving converts") << "C:20<"
                                           << "68.0"
                                           << "20" << 0;
@@ -51,37 +53,49 @@ private slots:
         QFETCH(QString, celsius);
         QFETCH(int, messages);
         int told = 0;
-        temperature::TemperatureModel model(
-            [&told](const entry::Notice& n) { told += n.kind == entry::Notice::Kind::Message; });
+        const auto count = [&told](const entry::Notices& notices) {
+            for (const entry::Notice& n : notices)
+                told += n.kind == entry::Notice::Kind::Message;
+        };
+        temperature::TemperatureModel model;
+        entry::Typist typist(model);
         for (const QString& step : steps.split('|')) {
             const Scale scale = step[0] == 'F' ? Scale::Fahrenheit : Scale::Celsius;
             if (step[1] == '=') {
-                model.edited(scale, step.mid(2).toStdString());
+                typist.paste(scale, step.mid(2).toStdString());
                 continue;
             }
-            bool selected = true; // a box just entered has its whole text selected
-            for (QChar key : step.mid(2)) {
-                if (key == '<') {
-                    model.leave(scale);
-                    continue;
-                }
-                std::int16_t code = key == '\n' ? 13 : key == '\b' ? 8 : key.unicode();
-                std::string text = model.text(scale);
-                model.keyPress(scale, code,
-                               selected ? entry::highlight(text) : entry::Selection{text.size()});
-                if (code == 0)
-                    continue;
-                if (selected || (code == 8 && !text.empty()))
-                    text.resize(selected ? 0 : text.size() - 1);
-                if (code != 8)
-                    text += char(code);
-                selected = false;
-                model.edited(scale, text);
+            typist.focus(scale);
+            const QStringList parts = step.mid(2).split('<'); // left between the parts
+            for (qsizetype i = 0; i < parts.size(); ++i) {
+                if (i > 0)
+                    count(model.leave(scale));
+                count(typist.type(scale, parts[i].toStdString()));
             }
         }
         QCOMPARE(QString::fromStdString(model.text(Scale::Fahrenheit)), fahrenheit);
         QCOMPARE(QString::fromStdString(model.text(Scale::Celsius)), celsius);
         QCOMPARE(told, messages);
+    }
+
+    // Both scales share one axis: every mark at its true height, the Fahrenheit ones left of
+    // the axis, the Celsius ones right of it (0 °C has no Fahrenheit mark beside it).
+    void scaleMarks() {
+        temperature::TemperatureScale scale;
+        scale.resize(temperature::TemperatureScale::kWidth, temperature::TemperatureScale::kHeight);
+        const QImage image = scale.grab().toImage();
+        const auto inked = [&image](int x, double row) {
+            return qGray(image.pixel(x, qRound(row))) < 128;
+        };
+        const int axis = temperature::TemperatureScale::kWidth / 2;
+        for (int c = -50; c <= 150; c += 25)
+            QVERIFY2(inked(axis + 3, scale.rowOfCelsius(c)) &&
+                         !inked(axis + 3, scale.rowOfCelsius(c) + 3),
+                     qPrintable(QString::number(c)));
+        for (int f = -50; f <= 300; f += 25)
+            QVERIFY2(inked(axis - 3, scale.rowOfFahrenheit(f)), qPrintable(QString::number(f)));
+        QVERIFY(!inked(axis - 3, scale.rowOfCelsius(0)));
+        QCOMPARE(scale.rowOfCelsius(100), scale.rowOfFahrenheit(212));
     }
 
     // SHIFT+TAB from Celsius converts and selects the whole Fahrenheit text; ALT types nothing.

@@ -4,6 +4,7 @@
 // on the offscreen platform (tools/screenshots/run does): no desktop is needed, and message
 // boxes, printing and the browser go to a recorder instead.
 #include "converter/converter_window.h"
+#include "dark_palette.h"
 #include "info/about_dialog.h"
 #include "info/contact_window.h"
 #include "info/help_window.h"
@@ -12,7 +13,6 @@
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
-#include "tools/screenshots/dark_palette.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+// A dark palette as desktops give it, for tests and screenshots under a dark theme.
 #pragma once
 
 #include <QPalette>

@@ -1,8 +1,8 @@
+// The maker's details: shown in the contact window, and behind the converter window's logo and
+// web address.
 #pragma once
 
-// The maker's details, shown in the contact window and used by the converter window's logo
-// and web address.
-namespace info {
+namespace maker {
 
 inline constexpr char kMakerName[] = "Orvane - Orvane Instruments, Inc";
 inline constexpr char kStreet[] = "2740 Foundry Row, Suite 150";
@@ -15,4 +15,4 @@ inline constexpr char kWebAddress[] = "https://www.orvane.example";
 inline constexpr char kLogoTooltip[] =
     "Orvane Instruments - vibration analysis tools. Click to visit our web site";
 
-} // namespace info
+} // namespace maker

@@ -1,14 +1,15 @@
 // The program's windows: Clear, the one Contact window, Exit, where windows open, printing.
-#include "converter/converter_window.h"
-#include "converter/program.h"
+#include "app/program.h"
 #include "info/contact_window.h"
 #include "recording_services.h"
+#include "resources/maker.h"
 #include "toolkit/print_window.h"
 #include "toolkit/window_placement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include <sys/resource.h>
 
 using namespace converter;
+using app::Program;
 
 namespace {
 
@@ -34,24 +36,48 @@ int openContactWindows() {
 class TestProgram : public QObject {
     Q_OBJECT
 private slots:
-    // Clear brings a fresh window where the old one stood; the Contact window stays the one.
-    void clearKeepsThePlaceAndTheContactWindow() {
+    // Clear builds a fresh form inside the same window, which never leaves the screen; the
+    // Contact window stays the one.
+    void clearKeepsTheWindowAndTheContactWindow() {
         RecordingServices services;
         Program program(services);
-        ConverterWindow* first = &program.openConverterWindow();
-        first->move(100, 120);
-        first->findChild<QAction*>("mnu81")->trigger();
+        ConverterWindow* window = &program.openConverterWindow();
+        window->move(100, 120);
+        window->findChild<QAction*>("mnu81")->trigger();
         QWidget* contact = program.contactWindow();
         QVERIFY(contact && contact->isVisible());
-        QTest::mouseClick(first->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return program.converterWindow() != first; }));
-        ConverterWindow* second = program.converterWindow();
-        QCOMPARE(second->pos(), QPoint(100, 120));
-        second->findChild<QAction*>("mnu81")->trigger();
+        QCOMPARE(contact->parentWidget(), window);
+        const QPointer<QWidget> oldHz = window->findChild<QWidget*>("txtHZ");
+        QTest::keyClicks(oldHz, "50");
+        const WId id = window->winId();
+        QTest::mouseClick(window->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return oldHz.isNull(); }));
+        QCOMPARE(program.converterWindow(), window);
+        QCOMPARE(window->winId(), id);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->pos(), QPoint(100, 120));
+        QCOMPARE(window->model().text(Box::Hz), std::string());
+        window->findChild<QAction*>("mnu81")->trigger();
         QCOMPARE(program.contactWindow(), contact);
         QCOMPARE(openContactWindows(), 1);
         program.exitProgram();
         QCOMPARE(openContactWindows(), 0);
+    }
+
+    // ENTER and SPACE open the web address as a click does: on the converter's logo (the
+    // relationships picture opens nothing) and on the contact window's address.
+    void linksOpenFromTheKeyboard() {
+        RecordingServices services;
+        Program program(services);
+        ConverterWindow& window = program.openConverterWindow();
+        window.findChild<QAction*>("mnu81")->trigger();
+        QTest::keyClick(window.findChild<QWidget*>("Picture2"), Qt::Key_Space);
+        for (QWidget* link : {window.findChild<QWidget*>("Picture1"),
+                              program.contactWindow()->findChild<QWidget*>("Label8")}) {
+            QTest::keyClick(link, Qt::Key_Space);
+            QTest::keyClick(link, Qt::Key_Enter, Qt::KeypadModifier);
+        }
+        QCOMPARE(services.events, QStringList(4, "open:" + QString::fromUtf8(maker::kWebAddress)));
     }
 
     // A window too large for the screen still has its title bar and menus on it.
@@ -65,6 +91,8 @@ private slots:
         small.resize(100, 50);
         toolkit::placeCentred(small, QRect(screen.topLeft(), QSize(20, 10)));
         QCOMPARE(small.pos(), screen.topLeft());
+        toolkit::placeCentred(small, QRect(screen.bottomRight(), QSize(20, 10)));
+        QCOMPARE(small.frameGeometry().bottomRight(), screen.bottomRight());
     }
 
     // A PDF file that cannot be written whole is reported and leaves nothing behind.
@@ -81,7 +109,9 @@ private slots:
         const QString path = dir.filePath(diskFull ? "page.pdf" : "missing/page.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(dir.filePath("whole.pdf"));
+        toolkit::preparePage(printer, window);
         QCOMPARE(toolkit::printWidgetTo(window, printer), QString());
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape); // a wide window
         QVERIFY(QFile::remove(dir.filePath("whole.pdf")));
         printer.setOutputFileName(path);
         rlimit saved{};

@@ -1,0 +1,12 @@
+// The text of amplora-convert --help.
+#pragma once
+
+#include "cli/output.h"
+
+namespace cli {
+
+// The usage, every option with its values and ranges, and an example row converted as the
+// window converts it.
+void writeHelp(Output& out);
+
+} // namespace cli

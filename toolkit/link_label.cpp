@@ -1,0 +1,53 @@
+// The link label: keys and clicks that open it, and the focus shown around its text.
+#include "toolkit/link_label.h"
+
+#include "toolkit/accessibility.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace toolkit {
+
+bool opensLink(const QKeyEvent& e) {
+    const bool plain = (e.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool key =
+        e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter || e.key() == Qt::Key_Space;
+    return plain && key && !e.isAutoRepeat();
+}
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    installAccessibleInterfaces();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    const QRect text = style()->itemTextRect(fontMetrics(), contentsRect(), int(alignment()),
+                                             isEnabled(), this->text());
+    option.rect = text.adjusted(-2, 0, 2, 0) & rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* e) {
+    if (opensLink(*e)) {
+        e->accept();
+        emit clicked();
+    } else {
+        QLabel::keyPressEvent(e);
+    }
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+} // namespace toolkit
