@@ -155,8 +155,11 @@ void fitToScreen(QWidget& window) {
     sized.setFixedSize(view);
     if (window.layout())
         window.layout()->activate();
-    // The window stays where it was put, as far as the screen allows.
-    placeCentred(window, QRect(before.topLeft(), window.frameGeometry().size()));
+    // The window stays where it was put, moved only as far as it must to keep on the screen
+    // (a move to where it is could still shift it by a pixel at a fractional scale).
+    const QRect after(before.topLeft(), window.frameGeometry().size());
+    if (!window.screen()->availableGeometry().contains(after))
+        placeCentred(window, after);
 }
 
 void fitWindowsToScreens() {
