@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/layout_metrics.h"
+#include "toolkit/screen_fit.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(AMPLORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("amplora"));
     toolkit::useLayoutFont();
+    toolkit::fitWindowsToScreens();
 
     toolkit::QtDesktopServices services;
     app::Program program(services);

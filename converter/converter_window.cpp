@@ -48,6 +48,10 @@ void ConverterWindow::rebuildForm() {
     referenceCaptions_.clear();
     model_ = ConverterModel();
     buildForm();
+    // setupUi leaves a new form in a shown window hidden until a queued show; laid out
+    // meanwhile, the window would shrink to nothing and be unmapped and mapped again.
+    ui_->centralwidget->show();
+    menuBar()->show();
 }
 
 void ConverterWindow::clearAll() {
