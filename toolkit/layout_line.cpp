@@ -1,3 +1,4 @@
+// Lines of a form drawn as thin frames, in the palette's colours.
 #include "toolkit/layout_line.h"
 
 #include "toolkit/accessibility.h"

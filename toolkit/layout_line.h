@@ -1,3 +1,4 @@
+// Lines of a form, placed in twips as the layouts give them.
 #pragma once
 
 #include <QColor>

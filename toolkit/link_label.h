@@ -1,5 +1,5 @@
-#pragma once
 // A text that opens something: clicked, or ENTER or SPACE while it has the focus.
+#pragma once
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
-#pragma once
 // A picture on a window; some open something when clicked.
+#pragma once
 
 #include <QString>
 #include <QWidget>

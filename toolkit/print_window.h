@@ -1,3 +1,4 @@
+// Printing a window: its client area on one page, on a printer or into a PDF file.
 #pragma once
 
 #include <QRectF>

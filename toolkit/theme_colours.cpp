@@ -1,3 +1,4 @@
+// Colours drawn for a light palette, turned readable under a dark one.
 #include "toolkit/theme_colours.h"
 
 #include <QApplication>

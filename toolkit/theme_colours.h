@@ -1,3 +1,4 @@
+// Theme colours: contrast, dark palettes, and following the desktop's palette as it changes.
 #pragma once
 
 #include <QColor>

@@ -1,3 +1,4 @@
+// Placing windows centred over an area and within the screen.
 #pragma once
 
 class QRect;
