@@ -75,12 +75,18 @@ void ConverterModel::edited(Box box, std::string_view text) {
     fields_.edited(indexOf(box), text);
 }
 
-entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
-                                                    entry::Selection selection) {
+// The key filter's verdict on a key in a box, with what it tells the user noted.
+entry::KeyVerdict ConverterModel::filter(Box box, entry::Key key, entry::Selection selection) {
     const entry::KeyVerdict verdict =
         entry::judgeKey(key, text(box), selection, describe(box).bounds);
     if (verdict.refused)
         entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    return verdict;
+}
+
+entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
+                                                    entry::Selection selection) {
+    const entry::KeyVerdict verdict = filter(box, key, selection);
     const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
     fields_.clear(indexOf(other));
     referenceLocked_ = true;
@@ -144,10 +150,7 @@ void ConverterModel::recomputeForFrequency() {
 
 entry::KeyOutcome ConverterModel::levelKeyPress(Box box, entry::Key key,
                                                 entry::Selection selection) {
-    const entry::KeyVerdict verdict =
-        entry::judgeKey(key, text(box), selection, describe(box).bounds);
-    if (verdict.refused)
-        entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    const entry::KeyVerdict verdict = filter(box, key, selection);
     if (verdict.refused)
         return entry::KeyOutcome::Refused;
     if (!key.isEnter())

@@ -55,6 +55,7 @@ public:
     std::bitset<kBoxCount> takeWritten() { return fields_.takeWritten(); }
 
 private:
+    entry::KeyVerdict filter(Box box, entry::Key key, entry::Selection selection);
     entry::KeyOutcome frequencyKeyPress(Box box, entry::Key key, entry::Selection selection);
     entry::KeyOutcome levelKeyPress(Box box, entry::Key key, entry::Selection selection);
     void emptyFrequencyDependents();
