@@ -1,14 +1,20 @@
 // The program's windows: Clear, the one Contact window, Exit, where windows open, printing.
 #include "app/program.h"
+#include "info/about_dialog.h"
 #include "info/contact_window.h"
+#include "info/help_window.h"
+#include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "resources/maker.h"
+#include "temperature/temperature_window.h"
 #include "toolkit/print_window.h"
 #include "toolkit/window_placement.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,6 +29,16 @@ using namespace converter;
 using app::Program;
 
 namespace {
+
+// A secondary window, shown and active.
+template <class W> QWidget* opened(RecordingServices& services) {
+    auto* window = new W(services);
+    window->show();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("a window never became active");
+    return window;
+}
 
 int openContactWindows() {
     int n = 0;
@@ -42,10 +58,12 @@ private slots:
         RecordingServices services;
         Program program(services);
         ConverterWindow* window = &program.openConverterWindow();
-        window->move(100, 120);
+        window->move(100, 190);
         window->findChild<QAction*>("mnu81")->trigger();
         QWidget* contact = program.contactWindow();
         QVERIFY(contact && contact->isVisible());
+        // Over the converter, wherever it is; the screen is too narrow for a left or right.
+        QVERIFY(std::abs(contact->geometry().center().y() - window->geometry().center().y()) < 9);
         QCOMPARE(contact->parentWidget(), window);
         const QPointer<QWidget> oldHz = window->findChild<QWidget*>("txtHZ");
         QTest::keyClicks(oldHz, "50");
@@ -55,7 +73,7 @@ private slots:
         QCOMPARE(program.converterWindow(), window);
         QCOMPARE(window->winId(), id);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->pos(), QPoint(100, 120));
+        QCOMPARE(window->pos(), QPoint(100, 190));
         QCOMPARE(window->model().text(Box::Hz), std::string());
         window->findChild<QAction*>("mnu81")->trigger();
         QCOMPARE(program.contactWindow(), contact);
@@ -78,6 +96,41 @@ private slots:
             QTest::keyClick(link, Qt::Key_Enter, Qt::KeypadModifier);
         }
         QCOMPARE(services.events, QStringList(4, "open:" + QString::fromUtf8(maker::kWebAddress)));
+        const auto role = [&window](const char* name) {
+            return QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(name))->role();
+        };
+        QCOMPARE(role("Picture1"), QAccessible::Link);
+        QCOMPARE(role("Picture2"), QAccessible::Graphic);
+        QStringList shown; // every detail of the maker, each under its own caption
+        for (const QLabel* label : program.contactWindow()->findChildren<QLabel*>())
+            shown << label->text();
+        for (const QString& detail :
+             {"Phone: " + QString(maker::kPhone), "Fax: " + QString(maker::kFax),
+              "Toll Free: " + QString(maker::kTollFree)})
+            QVERIFY2(shown.contains(detail), qPrintable(detail));
+    }
+
+    // Print Page prints a secondary window and leaves it open, its other button closes it;
+    // ENTER as it opens prints nothing.
+    void secondaryWindowButtons() {
+        RecordingServices services;
+        for (auto* make :
+             {opened<info::ContactWindow>, opened<info::HelpWindow>, opened<info::TutorialWindow>,
+              opened<info::AboutDialog>, opened<temperature::TemperatureWindow>}) {
+            const std::unique_ptr<QWidget> first(make(services));
+            services.events.clear();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(!services.events.join(' ').contains("print:"));
+            for (const QPushButton* button : first->findChildren<QPushButton*>()) {
+                const std::unique_ptr<QWidget> w(make(services));
+                services.events.clear();
+                w->findChild<QPushButton*>(button->objectName())->click();
+                const bool print = button->text() == "Print Page";
+                QCOMPARE(services.events,
+                         print ? QStringList{"print:" + w->objectName()} : QStringList());
+                QCOMPARE(w->isVisible(), print);
+            }
+        }
     }
 
     // A window too large for the screen still has its title bar and menus on it.
@@ -112,6 +165,7 @@ private slots:
         toolkit::preparePage(printer, window);
         QCOMPARE(toolkit::printWidgetTo(window, printer), QString());
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape); // a wide window
+        QCOMPARE(toolkit::fitCentred({200, 100}, {0, 0, 100, 100}), QRectF(0, 25, 100, 50));
         QVERIFY(QFile::remove(dir.filePath("whole.pdf")));
         printer.setOutputFileName(path);
         rlimit saved{};

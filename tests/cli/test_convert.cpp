@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -162,9 +163,8 @@ private slots:
         add("skip", "--skip-bad", rows, 65, good + "D," + kFiftyHzOneGPeak,
             b + "stdin:4: level: no value\n");
         add("quotes", "",
-            "\"x,y\",hz,level,unit,\"q\"\"z\"\r\n\"a \"\"b\"\"\",50,1,g-pk,\"1\n2\r3\"\r\n", 0,
-            "\"x,y\",\"q\"\"z\"," + kColumns + "\"a \"\"b\"\"\",\"1\n2\r3\"," + kFiftyHzOneGPeak,
-            "");
+            "\"x\ny\",hz,level,unit,\"q\"\"z\"\r\n\"a \"\"b\"\"\",50,1,g-pk,\"1\r2\"\r\n", 0,
+            "\"x\ny\",\"q\"\"z\"," + kColumns + "\"a \"\"b\"\"\",\"1\r2\"," + kFiftyHzOneGPeak, "");
         add("open quote", "", "hz,level,unit\n\"50,1,g-pk\n", 65, kColumns,
             "stdin:2: hz: a quoted field is not closed before the end of the input\n");
         add("fields", "--skip-bad", "cpm,level,unit\n50,1\n3000,1,g-pk", 65,
@@ -208,6 +208,8 @@ private slots:
         add("usage", "--cpm", "", 64, "", me + "--cpm needs a value" + hint);
         add("csv with files", "--csv a.csv", "", 64, "",
             me + "--csv is for one reading given with --hz or --cpm" + hint);
+        add("reading and files", "--hz 50 --g-pk 1 a.csv", "", 64, "",
+            me + "convert either one reading or files of readings, not both" + hint);
         add("skip-bad with one", "--skip-bad --hz 50 --g-pk 1", "", 64, "",
             me + "--skip-bad is for files of readings" + hint);
         add("delimiter with table", "--delimiter ; --hz 50 --g-pk 1", "", 64, "",
@@ -255,6 +257,8 @@ private slots:
         QTEST(r.err, "err");
         QTEST(r.out, "out");
         QTEST(r.status, "status");
+        static const QString help = run({"--help"}).out;
+        QVERIFY(help.contains(QRegularExpression(QString("\\b%1 [a-z]").arg(r.status))));
     }
 
     // tail -f readings.csv | amplora-convert: each row shows while the input stays open, and a

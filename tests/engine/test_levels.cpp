@@ -72,10 +72,9 @@ private slots:
     void toBaseUnit() {
         const std::tuple<Unit, double, engine::DbReferences, double> cases[] = {
             // clang-format off
-            {Unit::GRms, 2.5, kUS, 2.5},  {Unit::GPeak, 1.414, kUS, 1},
-            {Unit::InPerSecRms, 2.5, kUS, 2.5}, {Unit::InPerSecPeak, 1, kUS, 0.707},
+            {Unit::GPeak, 1.414, kUS, 1}, {Unit::InPerSecPeak, 1, kUS, 0.707},
             {Unit::MmPerSecRms, 25.4, kUS, 1},  {Unit::MmPerSecPeak, 35.9156, kUS, 1},
-            {Unit::MilsPeakToPeak, 3, kUS, 3},    {Unit::MmPeakToPeak, 0.0254, kUS, 1},
+            {Unit::MmPeakToPeak, 0.0254, kUS, 1},
             {Unit::AccelerationDb, 120, kUS, 0.999999997475}, {Unit::AccelerationDb, 140, kISO, 1.00000001169},
             {Unit::AccelerationDb, -60, kUS, 9.99999997475e-10}, {Unit::VelocityDb, 0, kISO, 3.93999988857e-8},
             {Unit::VelocityDb, 128.0900756, kUS, 0.999999998126}};

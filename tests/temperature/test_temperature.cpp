@@ -114,6 +114,8 @@ private slots:
         QCOMPARE(degC->text(), QStringLiteral("20"));
         QCOMPARE(degF->selectedText(), QStringLiteral("68.0"));
         QCOMPARE(services.events, QStringList());
+        QVERIFY(degF->accessibleName().contains("Fahrenheit") &&
+                degC->accessibleName().contains("Celsius"));
     }
 };
 
