@@ -102,15 +102,19 @@ private slots:
         QCOMPARE(w.services.events, QStringList());
     }
 
-    // CTRL+V is refused with a beep; DELETE takes the selected text. Either empties the results.
+    // CTRL+V is refused with a beep, DELETE takes the selected text, SHIFT+INSERT pastes: each
+    // empties the other results.
     void editingKeysStartANewEntry() {
-        for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_V, QKeyCombination(Qt::Key_Delete)}) {
+        for (const auto& [keys, left] : {std::pair{Qt::CTRL | Qt::Key_V, "0.707"},
+                                         {QKeyCombination(Qt::Key_Delete), ""},
+                                         {Qt::SHIFT | Qt::Key_Insert, "2"}}) {
             Window w;
             w.convert();
+            QApplication::clipboard()->setText(QStringLiteral("2"));
             QTest::keyClick(w.find("txtAccGrms"), keys.key(), keys.keyboardModifiers());
             const bool refused = keys.key() == Qt::Key_V;
             QCOMPARE(w.services.events, refused ? QStringList{"beep"} : QStringList());
-            QCOMPARE(w.texts().mid(2).join(' ').simplified(), refused ? "0.707" : "");
+            QCOMPARE(w.texts().mid(2).join(' ').simplified(), left);
             QVERIFY(!w.find("txtHZ")->isEnabled());
         }
     }
