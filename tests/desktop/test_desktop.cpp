@@ -53,20 +53,20 @@ std::pair<QColor, QColor> inkAndGround(const QImage& image, const QRect& area) {
     return {*std::max_element(count.keyBegin(), count.keyEnd(), nearer), ground};
 }
 
-// What does not read as it should (WCAG AA: 4.5:1), or "" when all does.
+// What does not read in the window as it is drawn now: "" when every text reads (WCAG AA,
+// 4.5:1, whatever the program takes for it) and every picture keeps the light ground.
 QString unreadable(QWidget& win, const Window& in, const QColor& lightWindow) {
     const QImage image = win.grab().toImage();
     for (const QString& name : (in.texts + ' ' + in.pictures).split(' ', Qt::SkipEmptyParts)) {
         const auto* w = win.findChild<QWidget*>(name);
         if (!w)
-            return name + " is missing";
+            return "no " + name;
         const QRect area = w->visibleRegion().boundingRect().translated(w->mapTo(&win, QPoint()));
         const auto [ink, ground] = inkAndGround(image, area);
         const double ratio = toolkit::contrastRatio(ink, ground);
         const bool picture = in.pictures.contains(name);
-        const QString seen = QString("%1 %2 on %3: %4").arg(name, ink.name(), ground.name());
-        if (!(picture ? ground == lightWindow : ratio >= 4.5))
-            return seen.arg(ratio);
+        if (picture ? ground != lightWindow : ratio < 4.5)
+            return QString("%1 %2 on %3: %4").arg(name, ink.name(), ground.name()).arg(ratio);
     }
     return {};
 }
@@ -201,11 +201,12 @@ private slots:
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             const QImage before = w->grab().toImage();
+            // The window takes its colours once every widget has the palette: wait for them.
             QApplication::setPalette(palette);
-            // The window takes its colours once every widget has the palette.
             QTRY_COMPARE(unreadable(*w, kWindows[window], light_.color(QPalette::Window)), "");
             QApplication::setPalette(light_);
-            QTRY_VERIFY(!switching || w->grab().toImage() == before);
+            if (switching)
+                QTRY_VERIFY(w->grab().toImage() == before);
         }
     }
 };

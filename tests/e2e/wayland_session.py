@@ -37,8 +37,14 @@ class WaylandSession(Session):
 
     def type(self, text):
         """Typed on the X server's keyboard, into Weston's window, on to its focused client."""
+        self._xdotool("type", text)
+
+    def keys(self, *keys):
+        self._xdotool("key", *keys)
+
+    def _xdotool(self, command, *args):
         subprocess.run(["xdotool", "search", "--sync", "--class", "^Weston Compositor$",
-                        "windowfocus", "--sync", "type", "--delay", "30", text],
+                        "windowfocus", "--sync", command, "--delay", "30", *args],
                        env=dict(os.environ, DISPLAY=self.x_display), check=True)
 
     def window(self, title):
@@ -57,11 +63,13 @@ class WaylandSession(Session):
                 re.findall(r"client (\S+) rq xdg_toplevel@(\d+)\.destroy\(\)", text))
 
 
-def clear(s):
-    window = s.window(CONVERTER)
+def clear(s, window=None):
+    """Clear through its action: the same window, in its start-up state."""
+    if window is None:  # no keyboard: a text set through the bus stands for typing
+        window = s.window(CONVERTER)
+        s.control(window, HZ, "text").set_text_contents("50")
+        s.expect_texts(window, {HZ: "50"})
     frame = window.path
-    s.control(window, HZ, "text").set_text_contents("50")
-    s.expect_texts(window, {HZ: "50"})
     clear = s.control(window, "Clear", "push button")
     actions = [clear.get_action_name(i) for i in range(clear.get_n_actions())]
     clear.do_action(actions.index("Press"))
@@ -85,13 +93,21 @@ def clear(s):
         raise Failure("Clear unmapped the converter's Wayland window: %s" % (created,))
 
 
-def bell(s):
-    s.window(CONVERTER)
+def keys(s):
+    """Typed on a Wayland keyboard: a refused key rings the bell, a reading converts, and
+    Clear starts over in the same window."""
+    window = s.window(CONVERTER)
     s.type("q")
     if not wait_for(lambda: os.path.exists(s.sound) and os.path.getsize(s.sound) > 0):
         raise Failure("a refused key made no sound")
+    s.type("50")
+    s.keys("Return", "Tab", "Tab", "Tab")
+    s.type("1")
+    s.keys("Return")
+    s.expect_texts(window, ONE_G_PEAK_AT_50)
+    clear(s, window)
 
 
 if __name__ == "__main__":
-    WaylandSession.keyboard = sys.argv[2] == "bell"
-    sys.exit(main({"clear": clear, "bell": bell}, WaylandSession))
+    WaylandSession.keyboard = sys.argv[2] == "keys"
+    sys.exit(main({"clear": clear, "keys": keys}, WaylandSession))
