@@ -60,6 +60,8 @@ private slots:
 
     void roadOfOneConversion() {
         Window w;
+        const QPalette closed = w.find("txtAccGrms")->palette(); // greyed like the window
+        QCOMPARE(closed.color(QPalette::Disabled, QPalette::Base), closed.color(QPalette::Window));
         w.convert();
         QCOMPARE(w.texts(), QStringList({"50.0", "3000.0", "0.707", "1.0", "0.869", "1.23", "22.1",
                                          "31.2", "7.83", "0.199", "117.0", "126.9"}));
