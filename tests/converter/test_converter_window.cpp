@@ -1,5 +1,6 @@
 // The converter window through real key and mouse events on the offscreen platform.
 #include "converter/converter_window.h"
+#include "dark_palette.h"
 #include "recording_services.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
@@ -60,8 +61,10 @@ private slots:
 
     void roadOfOneConversion() {
         Window w;
-        const QPalette closed = w.find("txtAccGrms")->palette(); // greyed like the window
-        QCOMPARE(closed.color(QPalette::Disabled, QPalette::Base), closed.color(QPalette::Window));
+        toolkit::EntryBox* closed = w.find("txtAccGrms"); // greyed like the window, in any palette
+        closed->setPalette(darkPalette());
+        QCOMPARE(closed->palette().color(QPalette::Disabled, QPalette::Base),
+                 darkPalette().color(QPalette::Window));
         w.convert();
         QCOMPARE(w.texts(), QStringList({"50.0", "3000.0", "0.707", "1.0", "0.869", "1.23", "22.1",
                                          "31.2", "7.83", "0.199", "117.0", "126.9"}));
