@@ -135,13 +135,15 @@ private slots:
         QCOMPARE(w.find("txtHZ")->text(), QString());
     }
 
-    // TAB enters the reference group at its selected button; the captions name the reference
-    // the decibel boxes use, whichever way it was chosen.
+    // TAB enters the reference group (named for screen readers) at its selected button; the
+    // captions name the reference the decibel boxes use, whichever way it was chosen.
     void referenceGroupAndCaptions() {
         Window w;
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(QApplication::focusWidget(), w.find<QRadioButton>("OptdBUS"));
+        QCOMPARE(QApplication::focusWidget()->parentWidget()->accessibleName(),
+                 QStringLiteral("Decibel reference"));
         QVERIFY(w.find<QLabel>("Label5")->isVisible() && !w.find<QLabel>("Label13")->isVisible());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QVERIFY(w.find<QRadioButton>("OptdBISO")->isChecked());
