@@ -17,6 +17,10 @@ bool opensLink(const QKeyEvent& e) {
     return plain && key && !e.isAutoRepeat();
 }
 
+bool clickedOn(const QMouseEvent& e, const QWidget& widget) {
+    return e.button() == Qt::LeftButton && widget.rect().contains(e.position().toPoint());
+}
+
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     installAccessibleInterfaces();
     setFocusPolicy(Qt::StrongFocus);
@@ -45,7 +49,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* e) {
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (clickedOn(*e, *this))
         emit clicked();
     QLabel::mouseReleaseEvent(e);
 }

@@ -24,4 +24,7 @@ protected:
 // ENTER or SPACE, the keys that open a link or press a button; repeats of a held key are not.
 bool opensLink(const QKeyEvent& e);
 
+// A left button released inside the widget: a click, as a button counts it.
+bool clickedOn(const QMouseEvent& e, const QWidget& widget);
+
 } // namespace toolkit

@@ -58,7 +58,7 @@ void PictureBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (clickedOn(*e, *this))
         emit clicked();
     QWidget::mouseReleaseEvent(e);
 }
