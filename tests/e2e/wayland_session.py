@@ -97,6 +97,10 @@ def keys(s):
     """Typed on a Wayland keyboard: a refused key rings the bell, a reading converts, and
     Clear starts over in the same window."""
     window = s.window(CONVERTER)
+    # Weston hands the new window the keyboard some time after it is on the bus; a key typed
+    # before that goes nowhere.
+    if not wait_for(lambda: s.has(s.control(window, HZ, "text"), "FOCUSED")):
+        raise Failure("the converter never had the keyboard")
     s.type("q")
     if not wait_for(lambda: os.path.exists(s.sound) and os.path.getsize(s.sound) > 0):
         raise Failure("a refused key made no sound")
