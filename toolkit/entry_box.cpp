@@ -41,6 +41,7 @@ bool canEditText(const QKeyEvent& e) {
         return true;
     if (e.modifiers().testFlag(Qt::AltModifier))
         return false;
+    // The text box edits through these bindings alone: a DELETE they do not name edits nothing.
     for (QKeySequence::StandardKey edit :
          {QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Delete,
           QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
@@ -48,7 +49,7 @@ bool canEditText(const QKeyEvent& e) {
           QKeySequence::Redo})
         if (e.matches(edit))
             return true;
-    return e.key() == Qt::Key_Delete;
+    return false;
 }
 
 // Window (de)activation is not a move of the focus between controls.
