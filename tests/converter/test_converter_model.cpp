@@ -2,6 +2,7 @@
 // ENTER, "\b" BACKSPACE), "edit:box=text" (a paste or cut no key saw), "down:box" (a key that
 // edits without a character, such as DELETE), "ref:iso".
 #include "converter/converter_model.h"
+#include "converter/spoken_text.h"
 #include "entry/typist.h"
 
 #include <QRandomGenerator>
@@ -173,6 +174,21 @@ private slots:
         }
         QCOMPARE(s.notices, notices);
         QCOMPARE(s.enabledBoxes(), enabled);
+    }
+
+    // A conversion is spoken by the captions of the reference in use, in reading order; a key
+    // that wrote no level says nothing.
+    void conversionAnnouncement() {
+        Session s;
+        s.play("ref:iso|hz:50\n|g-pk:1\n");
+        QVERIFY(!converter::conversionAnnouncement(s.model, std::bitset<kBoxCount>(1)));
+        QCOMPARE(QString::fromStdString(
+                     *converter::conversionAnnouncement(s.model, ~std::bitset<kBoxCount>())),
+                 "Converted: Frequency, Hz 50.0; Frequency, CPM 3000.0; Acceleration, g, rms "
+                 "0.707; Acceleration, g, pk 1.0; Velocity, in/sec, rms 0.869; Velocity, in/sec, "
+                 "peak 1.23; Velocity, mm/sec, rms 22.1; Velocity, mm/sec, peak 31.2; "
+                 "Displacement, mils, pk - pk 7.83; Displacement, mm, pk - pk 0.199; AdB re "
+                 "10E-6 m/sec², rms 137.0; VdB re 10E-9 m/sec, rms 146.9");
     }
 
     // Random keys and edits: whatever happens, every box holds a plain number or nothing, and
