@@ -86,6 +86,9 @@ private slots:
             << "hz=100.0 cpm=6000.0 g-rms=0.354 g-pk=0.5 in-s-rms=0.217 in-s-pk=0.308 "
                "mm-s-rms=5.52 mm-s-pk=7.81 mils-pp=0.98 mm-pp=0.0249 adb=111.0 vdb=114.8"
             << none << "all";
+        QTest::newRow("decibels by ln / ln 10, where log10 would show 110.1")
+            << "hz:50\n|g-rms:0.31805336802992634\n"
+            << "adb=110.0" << none << "all";
         QTest::newRow("the largest frequencies")
             << "hz:100000\n|cpm:60000001\n"
             << "hz=100000.0 cpm=6000000.0" << QStringList{kCpmRange} << "all";
