@@ -43,9 +43,9 @@ private slots:
         QTest::newRow("own result converts back") << "C:100000\n|F:<"
                                                   << "180032.0"
                                                   << "100000.0" << 0;
-        QTest::newRow("a last digit only (F - 32) * 5 / 9 gives") << "F:-998.77\n"
-                                                                  << "-998.77"
-                                                                  << "-572.7" << 0;
+        QTest::newRow("a last digit only (F - 32) * 5 / 9 gives") << "F:35.32999999999999\n"
+                                                                  << "35.32999999999999"
+                                                                  << "1.9" << 0;
         QTest::newRow("the lowest, and one digit below it") << "F:-1000001\n"
                                                             << "-100000"
                                                             << "-55573.3" << 1;
