@@ -79,8 +79,7 @@ void ConverterModel::edited(Box box, std::string_view text) {
 entry::KeyVerdict ConverterModel::filter(Box box, entry::Key key, entry::Selection selection) {
     const entry::KeyVerdict verdict =
         entry::judgeKey(key, text(box), selection, describe(box).bounds);
-    if (verdict.refused)
-        entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    entry::tellVerdict(verdict, describe(box).bounds, notices_);
     return verdict;
 }
 
@@ -96,7 +95,7 @@ entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
             setEnabled(d.box, false);
     setEnabled(other, false);
 
-    if (verdict.refused)
+    if (verdict.refused())
         return entry::KeyOutcome::Refused;
     if (!key.isEnter())
         return entry::KeyOutcome::Taken;
@@ -151,7 +150,7 @@ void ConverterModel::recomputeForFrequency() {
 entry::KeyOutcome ConverterModel::levelKeyPress(Box box, entry::Key key,
                                                 entry::Selection selection) {
     const entry::KeyVerdict verdict = filter(box, key, selection);
-    if (verdict.refused)
+    if (verdict.refused())
         return entry::KeyOutcome::Refused;
     if (!key.isEnter())
         return entry::KeyOutcome::Taken;

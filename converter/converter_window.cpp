@@ -138,8 +138,7 @@ std::bitset<kBoxCount> ConverterWindow::render() {
 // A message box shows over the boxes as the model has them.
 std::bitset<kBoxCount> ConverterWindow::answer(const entry::Notices& notices) {
     const std::bitset<kBoxCount> written = render();
-    for (const entry::Notice& notice : notices)
-        services_.tell(notice);
+    services_.tell(notices);
     return written;
 }
 

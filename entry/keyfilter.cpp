@@ -51,15 +51,11 @@ KeyVerdict judgeKey(Key key, std::string_view text, Selection selection,
                     const EntryBounds& bounds) {
     KeyVerdict verdict;
     const char16_t c = key.character();
-    const auto refuse = [&verdict](bool& how) {
-        verdict.refused = true;
-        how = true;
-    };
 
     if (key.isEnter()) {
         verdict.value = numericValue(text);
         if (verdict.value < bounds.minValue)
-            refuse(verdict.rangeMessage);
+            verdict.rangeMessage = true;
         return verdict;
     }
 
@@ -73,18 +69,18 @@ KeyVerdict judgeKey(Key key, std::string_view text, Selection selection,
         if (bounds.minValue > 0 && bounds.minValue < 1 && p == 0)
             p = bounds.minValue;
         if (p > bounds.maxValue || p < bounds.minValue)
-            refuse(verdict.rangeMessage);
+            verdict.rangeMessage = true;
     } else if (c == u'.') {
         if (!bounds.decimalOk || text.find('.') != std::string_view::npos)
-            refuse(verdict.beep);
+            verdict.beep = true;
     } else if (!key.isBackspace()) {
-        refuse(verdict.beep);
+        verdict.beep = true;
     }
 
     // A minus sign only ever leads a text that has none yet.
     if (c == u'-' &&
         (!bounds.negativeOk || selStart != 0 || text.find('-') != std::string_view::npos))
-        refuse(verdict.beep);
+        verdict.beep = true;
     return verdict;
 }
 

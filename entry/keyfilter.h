@@ -18,12 +18,14 @@ struct EntryBounds {
     double maxValue;
 };
 
-// The filter's decision on one key and how the user is told, message first when both.
+// The filter's decision on one key and how the user is told, message first when both: a key
+// is refused exactly when the user is told something.
 struct KeyVerdict {
-    bool refused = false;
     bool rangeMessage = false;
     bool beep = false;
     double value = 0; // at ENTER: the number the box holds
+
+    bool refused() const { return rangeMessage || beep; }
 };
 
 // Decides whether a key may reach a box holding `text` with `selection`: digits, BACKSPACE,

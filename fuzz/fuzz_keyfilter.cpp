@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool range = n.title == "Input Error" && n.text == entry::rangeMessage(bounds);
         told += n.kind == entry::Notice::Kind::Beep ? "B" : range ? "M" : "?";
     }
-    const bool passed = !verdict.refused;
+    const bool passed = !verdict.refused();
     FUZZ_CHECK(passed == told.empty() && (told == "" || told == "M" || told == "B" || told == "MB"),
                "key %d in '%s': passed %d, told '%s'", key, shown, passed, told.c_str());
 

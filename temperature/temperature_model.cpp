@@ -37,7 +37,7 @@ entry::KeyAnswer TemperatureModel::keyPress(Scale box, entry::Key key, entry::Se
     const entry::KeyVerdict verdict = entry::judgeKey(key, text(box), selection, kBounds);
     entry::KeyAnswer answer;
     entry::tellVerdict(verdict, kBounds, answer.notices);
-    if (verdict.refused)
+    if (verdict.refused())
         answer.outcome = entry::KeyOutcome::Refused;
     else if (key.isEnter())
         answer.outcome = convertFrom(box, answer.notices) ? entry::KeyOutcome::Converted

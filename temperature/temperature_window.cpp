@@ -38,8 +38,7 @@ void TemperatureWindow::bind(toolkit::EntryBox& box, Scale scale) {
 // A message box shows over the boxes as the model has them.
 void TemperatureWindow::answer(const entry::Notices& notices) {
     render();
-    for (const entry::Notice& notice : notices)
-        services_.tell(notice);
+    services_.tell(notices);
 }
 
 void TemperatureWindow::render() {

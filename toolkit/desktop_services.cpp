@@ -1,7 +1,6 @@
 // The real desktop behind the windows' requests.
 #include "toolkit/desktop_services.h"
 
-#include "entry/notice.h"
 #include "toolkit/print_window.h"
 
 #include <QApplication>
@@ -11,11 +10,13 @@
 
 namespace toolkit {
 
-void DesktopServices::tell(const entry::Notice& notice) {
-    if (notice.kind == entry::Notice::Kind::Beep)
-        beep();
-    else
-        showMessage(notice.text, notice.title);
+void DesktopServices::tell(const entry::Notices& notices) {
+    for (const entry::Notice& notice : notices) {
+        if (notice.kind == entry::Notice::Kind::Beep)
+            beep();
+        else
+            showMessage(notice.text, notice.title);
+    }
 }
 
 void QtDesktopServices::showMessage(const std::string& text, const std::string& title) {

@@ -1,14 +1,12 @@
 // What the windows ask of the desktop: message boxes, the bell, printing, opening addresses.
 #pragma once
 
+#include "entry/notice.h"
 #include "toolkit/desktop_bell.h"
 
 #include <string>
 
 class QWidget;
-namespace entry {
-struct Notice;
-}
 
 namespace toolkit {
 
@@ -26,8 +24,8 @@ public:
     // Hands an address to the desktop's default handler; the outcome is not reported.
     virtual void openAddress(const std::string& address) = 0;
 
-    // A model's notice, shown the way it asks.
-    void tell(const entry::Notice& notice);
+    // A model's notices, in order, each shown the way it asks.
+    void tell(const entry::Notices& notices);
 };
 
 // The real desktop: Qt message boxes, the beep, the printer and the default address handler.

@@ -95,7 +95,7 @@ private slots:
             told += n.kind == entry::Notice::Kind::Beep ? "B" : ours ? "M" : "?";
         }
         QCOMPARE(told, QString(expected));
-        QCOMPARE(verdict.refused, *expected != 0);
+        QCOMPARE(verdict.refused(), *expected != 0);
     }
 };
 
