@@ -105,10 +105,10 @@ private slots:
         const QStringList units = {"g-rms",   "g-pk",    "in-s-rms", "in-s-pk", "mm-s-rms",
                                    "mm-s-pk", "mils-pp", "mm-pp",    "adb",     "vdb"};
         const QStringList frequencies =
-            QString("50 1 1.2346E1|12.346 30 1E+05|100000 0.5 7").split(' ');
+            QString("50 1 1.2346E1|12.346 30 1E+05|100000 0.5 7 0.5E1|5").split(' ');
         const QStringList levels =
             QString("1 1E-08|0.00000001 10000 2.675 -6.0E+01|-60 200 "
-                    "1000000 0.123456 10001 5.0e-7|0.00000050 1e3|1000 0.0.1")
+                    "1000000 0.123456 10001 5.0e-7|0.00000050 1e3|1000 0.0.1 0.0012E3|1.2")
                 .split(' ');
         for (int pass = 0; pass < 4; ++pass) {
             const bool iso = pass & 1;
@@ -180,6 +180,8 @@ private slots:
             "stdin:2: x\\ty: a quote inside a field that does not start with one\n");
         add("clash", "", "id,hz,level,unit,ADB\n", 65, "",
             "stdin:1: ADB: the output has a column of this name; rename it\n");
+        add("clash, no option", "", "id,hz,level,unit,In_S_Pk\n", 65, "",
+            "stdin:1: In_S_Pk: the output has a column of this name; rename it\n");
         add("; hint", "", "hz;level;unit\n", 65, "",
             "stdin:1: the columns are separated by ';': give --delimiter ';'\n");
         add("tab hint", "", "hz\tlevel\tunit\n", 65, "",
@@ -191,10 +193,15 @@ private slots:
         add("tab files", "--delimiter tab", "hz\tlevel\tunit\n50\t1\tg-pk\n", 0,
             QString(kColumns + kFiftyHzOneGPeak).replace(',', '\t'), "");
         add("why not", "--skip-bad",
-            "hz,level,unit\n50,1 ,g-pk\n50,\"1,234.5\",g-pk\n50,1.2.3,g-pk\n", 65, kColumns,
+            "hz,level,unit\n50,1 ,g-pk\n50,\"1,234.5\",g-pk\n50,1.2.3,g-pk\n"
+            "50,\"1.234,5\",g-pk\n50,1\xC3,g-pk\n",
+            65, kColumns,
             "stdin:2: level: \"1 \"" + nan + ": it ends with a blank\nstdin:3: level: \"1,234.5\"" +
                 nan + ": thousands take no separator\nstdin:4: level: \"1.2.3\"" + nan +
-                ": a number has one decimal point at most\n");
+                ": a number has one decimal point at most\nstdin:5: level: \"1.234,5\"" + nan +
+                ": the decimal point must be \".\" and thousands take no separator\nstdin:6: "
+                "level: \"1\\xc3\"" +
+                nan + "\n");
         const QString e40(40, u'é');
         add("cut at 40", "--skip-bad",
             ("hz,level,unit\n50," + e40 + ",g-pk\n50,é" + e40 + ",g-pk\n").toUtf8(), 65, kColumns,
@@ -206,6 +213,9 @@ private slots:
             "b.csv:1: the columns passed through must be those of a.csv: \"site\" is not in "
             "a.csv\n");
         add("usage", "--cpm", "", 64, "", me + "--cpm needs a value" + hint);
+        const QString splits = ": numbers, units, quotes or line breaks hold it" + hint;
+        add("delimiter .", "--delimiter .", "", 64, "",
+            me + "--delimiter cannot be \".\"" + splits);
         add("csv with files", "--csv a.csv", "", 64, "",
             me + "--csv is for one reading given with --hz or --cpm" + hint);
         add("reading and files", "--hz 50 --g-pk 1 a.csv", "", 64, "",
