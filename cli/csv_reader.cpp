@@ -72,7 +72,7 @@ bool CsvReader::next(Record& record) {
             quoted(record);
         else
             unquoted(record);
-        if (fits(record, 1))
+        if (fits(record, 0))
             record.ends_.push_back(record.text_.size());
         else if (record.problem.empty())
             fail(record, kTooLong);

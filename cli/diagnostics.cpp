@@ -35,6 +35,33 @@ std::size_t characterLength(std::string_view text) {
     return 0;
 }
 
+// The code point of a well-formed three-byte character.
+unsigned codeOf(std::string_view character) {
+    return (static_cast<unsigned char>(character[0]) & 0x0Fu) << 12 |
+           (static_cast<unsigned char>(character[1]) & 0x3Fu) << 6 |
+           (static_cast<unsigned char>(character[2]) & 0x3Fu);
+}
+
+// Characters that show nothing or reorder what a terminal shows around them: the byte order
+// mark, the zero-width characters, the line separators and the bidirectional controls.
+bool invisible(std::string_view character) {
+    if (character.size() != 3)
+        return false;
+    const unsigned code = codeOf(character);
+    return code == 0xFEFF || (code >= 0x200B && code <= 0x200F) ||
+           (code >= 0x2028 && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+// As \u{202e}.
+void escapeCharacter(std::string& text, std::string_view character) {
+    constexpr char kHex[] = "0123456789abcdef";
+    const unsigned code = codeOf(character);
+    text += "\\u{";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        text += kHex[(code >> shift) & 0xf];
+    text += '}';
+}
+
 void escape(std::string& text, unsigned char c) {
     constexpr char kHex[] = "0123456789abcdef";
     switch (c) {
@@ -65,7 +92,10 @@ std::string escapedInto(std::string text, std::string_view value, std::size_t lo
         } else if (length == 0) {
             escape(text, static_cast<unsigned char>(value[i++]));
         } else {
-            text += value.substr(i, length);
+            if (invisible(value.substr(i, length)))
+                escapeCharacter(text, value.substr(i, length));
+            else
+                text += value.substr(i, length);
             i += length;
         }
     }

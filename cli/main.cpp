@@ -41,7 +41,8 @@ int openInput(const std::string& path) {
 }
 
 int convertFiles(const Options& options, Output& out) {
-    ReadingsConverter converter(out, options.reference, options.separator(), options.skipBad);
+    ReadingsConverter converter(out, options.reference, options.separator(), options.skipBad,
+                                options.decimalComma);
     std::vector<std::string> inputs = options.inputs;
     if (inputs.empty())
         inputs.emplace_back(kStandardInput);

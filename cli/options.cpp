@@ -19,7 +19,8 @@ std::optional<Box> boxNamed(std::string_view key) {
 }
 
 bool isFlag(std::string_view name) {
-    return name == "csv" || name == "skip-bad" || name == "help" || name == "version";
+    return name == "csv" || name == "skip-bad" || name == "decimal-comma" || name == "help" ||
+           name == "version";
 }
 
 engine::Reference referenceNamed(std::string_view name) {
@@ -30,19 +31,20 @@ engine::Reference referenceNamed(std::string_view name) {
     throw UsageError("--ref takes us or iso, not " + shown(name));
 }
 
-// One ASCII character that cannot stand in a number, a unit's name or a quoted field.
+// One printable ASCII character that cannot stand in a number, a unit's name or a quoted
+// field, or TAB.
 char delimiterNamed(std::string_view name) {
     if (sameName(name, "tab"))
         return '\t';
-    if (name.size() != 1 || static_cast<unsigned char>(name[0]) >= 0x80)
-        throw UsageError("--delimiter takes one character or tab, not " + shown(name));
-    const char c = name[0];
+    const auto c = static_cast<unsigned char>(name.empty() ? 0 : name[0]);
+    if (name.size() != 1 || c < 0x20 || c >= 0x7f)
+        throw UsageError("--delimiter takes one printable character or tab, not " + shown(name));
     const bool alphanumeric =
         (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (alphanumeric || c == '.' || c == '-' || c == '"' || c == '\n' || c == '\r')
+    if (alphanumeric || c == '.' || c == '-' || c == '+' || c == '"')
         throw UsageError("--delimiter cannot be " + shown(name) +
                          ": numbers, units, quotes or line breaks hold it");
-    return c;
+    return static_cast<char>(c);
 }
 
 // One box's option: the frequency or the level of the reading, each given once.
@@ -71,6 +73,9 @@ void checkCombination(const Options& options) {
         throw UsageError("--skip-bad is for files of readings");
     if (options.delimiter && options.frequencyBox && !options.csv)
         throw UsageError("--delimiter is for CSV: files of readings, or --csv");
+    if (options.decimalComma && options.separator() == ',' &&
+        (options.csv || !options.frequencyBox))
+        throw UsageError("--decimal-comma needs another separator: --delimiter ';' or tab");
 }
 
 } // namespace
@@ -119,6 +124,8 @@ Options parseOptions(int argc, const char* const* argv) {
             options.csv = true;
         else if (name == "skip-bad")
             options.skipBad = true;
+        else if (name == "decimal-comma")
+            options.decimalComma = true;
         else if (name == "help")
             options.action = Options::Action::Help;
         else

@@ -18,14 +18,6 @@ constexpr std::string_view kUnitColumn = "unit";
 constexpr std::size_t kNamesListed = 12;
 constexpr std::size_t kLongestName = 40;
 
-// A header name without the blanks around it.
-std::string_view trimmed(std::string_view name) {
-    const std::size_t begin = name.find_first_not_of(" \t");
-    if (begin == std::string_view::npos)
-        return {};
-    return name.substr(begin, name.find_last_not_of(" \t") + 1 - begin);
-}
-
 bool isFrequencyColumn(std::string_view name) {
     return sameName(name, converter::describe(Box::Hz).key) ||
            sameName(name, converter::describe(Box::Cpm).key);
@@ -51,12 +43,31 @@ std::string delimiterOption(char separator) {
     return separator == '\t' ? "tab" : quoted;
 }
 
+// A spreadsheet's empty row: every field empty or blank.
+bool spacer(const Record& record) {
+    for (std::size_t i = 0; i < record.size(); ++i)
+        if (!trimmed(record[i]).empty())
+            return false;
+    return record.problem.empty();
+}
+
 } // namespace
+
+// The next record that is not a spacer row.
+bool ReadingsConverter::nextRecord(CsvReader& reader) {
+    while (reader.next(record_))
+        if (!spacer(record_))
+            return true;
+    return false;
+}
 
 bool ReadingsConverter::convert(int fd, std::string_view name) {
     CsvReader reader(fd, separator_, [this] { out_.flush(); });
-    if (!reader.next(record_))
+    if (!nextRecord(reader))
         return refuse(name, 1, {}, "no header line");
+    if (const std::string_view first = record_[0];
+        first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF"))
+        return refuse(name, 1, {}, "the file is UTF-16: save it as UTF-8");
     header_.clear();
     for (std::size_t i = 0; i < record_.size(); ++i)
         header_.emplace_back(record_[i]);
@@ -73,7 +84,7 @@ bool ReadingsConverter::convert(int fd, std::string_view name) {
         firstName_ = name;
         writeHeader();
     }
-    while (reader.next(record_))
+    while (nextRecord(reader))
         if (!convertRow(name))
             return false;
     return true;
@@ -158,7 +169,7 @@ std::optional<std::string> ReadingsConverter::passedNamesDiffer() const {
     const std::vector<std::size_t>& passed = layout_.passed;
     std::size_t i = 0;
     while (i < passed.size() && i < passedNames_.size() &&
-           trimmed(header_[passed[i]]) == trimmed(passedNames_[i]))
+           sameName(trimmed(header_[passed[i]]), trimmed(passedNames_[i])))
         ++i;
     if (i == passed.size() && i == passedNames_.size())
         return std::nullopt;
@@ -185,8 +196,8 @@ bool ReadingsConverter::convertRow(std::string_view name) {
     if (!levelBox)
         return refuse(name, row.line, columnName(layout_.unit),
                       "unknown unit " + shown(unit) + " (the units are " + levelKeys() + ")");
-    const Reading reading{reference_, layout_.frequencyBox, row[layout_.frequency], *levelBox,
-                          row[layout_.level]};
+    const Reading reading{reference_, layout_.frequencyBox, row[layout_.frequency],
+                          *levelBox,  row[layout_.level],   decimalComma_};
     if (const auto refusal = typist_.type(reading)) {
         const std::size_t field = refusal->inFrequency ? layout_.frequency : layout_.level;
         return refuse(name, row.line, columnName(field), refusal->message);
@@ -195,7 +206,7 @@ bool ReadingsConverter::convertRow(std::string_view name) {
         out_.field(row[i]);
         out_.separate();
     }
-    writeBoxTexts(typist_, out_);
+    writeBoxTexts(typist_, out_, decimalComma_);
     return true;
 }
 

@@ -17,8 +17,10 @@ namespace cli {
 // "file:line: column: what"; the first one ends the run unless bad rows are to be skipped.
 class ReadingsConverter {
 public:
-    ReadingsConverter(Output& out, engine::Reference reference, char separator, bool skipBad)
-        : out_(out), reference_(reference), separator_(separator), skipBad_(skipBad) {}
+    ReadingsConverter(Output& out, engine::Reference reference, char separator, bool skipBad,
+                      bool decimalComma)
+        : out_(out), reference_(reference), separator_(separator), skipBad_(skipBad),
+          decimalComma_(decimalComma) {}
 
     // Converts one input, `name` standing for it in messages; false when a bad row or header
     // ends the run. What is converted is written out before the input is waited for. Throws
@@ -39,6 +41,7 @@ private:
         std::vector<std::size_t> passed; // the columns passed through, in their order
     };
 
+    bool nextRecord(CsvReader& reader);
     std::optional<std::string> readHeader();
     std::optional<std::string> missingColumn(bool frequency, bool level, bool unit) const;
     void writeHeader();
@@ -52,6 +55,7 @@ private:
     engine::Reference reference_;
     char separator_;
     bool skipBad_;
+    bool decimalComma_;
     bool anyBad_ = false;
     bool headerWritten_ = false;
     std::string firstName_;                // the first file's, in messages

@@ -96,6 +96,7 @@ private slots:
         };
         write("a.csv", "point,hz,level,unit\nP1,50,1,g-pk\n");
         write("b.csv", "point,site,hz,level,unit\nP2,S,50,1,g-pk\n");
+        write("c.csv", "POINT,hz,level,unit\nP3,50,1,g-pk\n");
     }
 
     // Every unit, both references, Hz and CPM, the window's quirks and its refusals: the command
@@ -159,6 +160,7 @@ private slots:
             "stdin:3: level: Entry out of range.  Value must be between  1E-08 and  10000\n";
         const QString me = "amplora-convert: ", nan = " is not a number the window accepts";
         const QString hint = " (see amplora-convert --help)\n";
+        const QString splits = ": numbers, units, quotes or line breaks hold it" + hint;
         add("stop", "", rows, 65, good, b);
         add("skip", "--skip-bad", rows, 65, good + "D," + kFiftyHzOneGPeak,
             b + "stdin:4: level: no value\n");
@@ -202,6 +204,27 @@ private slots:
                 ": the decimal point must be \".\" and thousands take no separator\nstdin:6: "
                 "level: \"1\\xc3\"" +
                 nan + "\n");
+        add("spreadsheets' looks", "--skip-bad",
+            "id,hz,level,unit\n,,,\n , ,\t,\nA,50,1, G-PK \nB,50,\u22126.0E\u22121,vdb\n"
+            "C,50,\"2\u00a0167\",g-pk\nD,50,1\u202e,g-pk\n",
+            65,
+            "id," + kColumns + "A," + kFiftyHzOneGPeak +
+                "B,50.0,3000.0,0.000000299,0.000000423,0.000000368,0.00000052,0.00000934,0.0000132,"
+                "0.00000331,0.00000008413,-10.5,-0.6\n",
+            "stdin:6: level: \"2\u00a0167\"" + nan +
+                ": thousands take no separator\nstdin:7: level: \"1\\u{202e}\"" + nan + "\n");
+        add("UTF-16", "", "\xFF\xFEh", 65, "", "stdin:1: the file is UTF-16: save it as UTF-8\n");
+        const QByteArray mib = "hz,level,unit,x\n50,1,g-pk," + QByteArray(1048576 - 10, 'a') + "\n";
+        add("1 MiB", "", mib + "50,1,g-pk," + QByteArray(1048576 - 9, 'a'), 65,
+            "x," + kColumns + mib.mid(26, 1048566) + "," + kFiftyHzOneGPeak,
+            "stdin:3: x: the record is longer than 1 MiB\n");
+        add("32767 characters", "", "hz,level,unit\n50,1." + QByteArray(32765, '0') + ",g-pk\n", 0,
+            kColumns + kFiftyHzOneGPeak, "");
+        add("decimal comma", "--decimal-comma --delimiter ; --skip-bad",
+            "hz;level;unit\n50;1,0E0;g-pk\n50;1.800;g-pk\n", 65,
+            QString(kColumns + kFiftyHzOneGPeak).replace(',', ';').replace('.', ','),
+            "stdin:3: level: \"1.800\"" + nan +
+                ": the decimal point must be \",\" and thousands take no separator\n");
         const QString e40(40, u'é');
         add("cut at 40", "--skip-bad",
             ("hz,level,unit\n50," + e40 + ",g-pk\n50,é" + e40 + ",g-pk\n").toUtf8(), 65, kColumns,
@@ -213,7 +236,14 @@ private slots:
             "b.csv:1: the columns passed through must be those of a.csv: \"site\" is not in "
             "a.csv\n");
         add("usage", "--cpm", "", 64, "", me + "--cpm needs a value" + hint);
-        const QString splits = ": numbers, units, quotes or line breaks hold it" + hint;
+        add("case", "a.csv c.csv", "", 0,
+            "point," + kColumns + "P1," + kFiftyHzOneGPeak + "P3," + kFiftyHzOneGPeak, "");
+        add("comma and comma", "--decimal-comma", "", 64, "",
+            me + "--decimal-comma needs another separator: --delimiter ';' or tab" + hint);
+        add("delimiter ESC", "--delimiter \x1b", "", 64, "",
+            me + "--delimiter takes one printable character or tab, not \"\\x1b\"" + hint);
+        add("delimiter +", "--delimiter +", "", 64, "",
+            me + "--delimiter cannot be \"+\"" + splits);
         add("delimiter .", "--delimiter .", "", 64, "",
             me + "--delimiter cannot be \".\"" + splits);
         add("csv with files", "--csv a.csv", "", 64, "",
