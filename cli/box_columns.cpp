@@ -11,7 +11,7 @@ std::string columnOf(const converter::BoxDescription& box) {
     return name;
 }
 
-void writeBoxColumns(Output& out) {
+void writeBoxColumns(CsvWriter& out) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
             out.separate();
@@ -27,7 +27,7 @@ std::string boxText(const ReadingTypist& typist, converter::Box box, bool decima
     return text;
 }
 
-void writeBoxTexts(const ReadingTypist& typist, Output& out, bool decimalComma) {
+void writeBoxTexts(const ReadingTypist& typist, CsvWriter& out, bool decimalComma) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
             out.separate();

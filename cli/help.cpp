@@ -36,7 +36,7 @@ std::string padded(std::string_view text, std::size_t width) {
 
 } // namespace
 
-void writeHelp(Output& out) {
+void writeHelp(CsvWriter& out) {
     out.put("Usage: amplora-convert [--ref us|iso] (--hz F | --cpm F) --UNIT LEVEL\n"
             "                       [--csv [--delimiter C]] [--decimal-comma]\n"
             "       amplora-convert [--ref us|iso] [--delimiter C] [--skip-bad]\n"

@@ -89,7 +89,13 @@ std::optional<std::string> plainDecimal(std::string_view text) {
     return sign + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
 }
 
-std::string typedForm(std::string_view value, bool decimalComma) {
+std::optional<std::string> typedForm(std::string_view value, bool decimalComma) {
+    // Most values are typed as they stand: they are told apart first, at a test a character.
+    if (std::none_of(value.begin(), value.end(), [decimalComma](char c) {
+            return (c | 0x20) == 'e' || c == kMinusSign[0] ||
+                   (decimalComma && (c == ',' || c == '.'));
+        }))
+        return std::nullopt;
     std::string text;
     text.reserve(value.size());
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -104,7 +110,7 @@ std::string typedForm(std::string_view value, bool decimalComma) {
         }
     }
     if (std::optional<std::string> plain = plainDecimal(text))
-        return std::move(*plain);
+        return plain;
     return text;
 }
 

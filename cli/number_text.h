@@ -15,8 +15,9 @@ std::optional<std::string> plainDecimal(std::string_view text);
 
 // A value from a file as it is typed into a box: the minus sign U+2212 as '-' (exporters
 // write it for '-'); with `decimalComma`, the comma as the point and the point as a comma,
-// which the box refuses; exponent notation as its plain decimal.
-std::string typedForm(std::string_view value, bool decimalComma);
+// which the box refuses; exponent notation as its plain decimal. Nothing when the value is
+// typed as it stands.
+std::optional<std::string> typedForm(std::string_view value, bool decimalComma);
 
 // Why a text is not a number the window takes, where that is plain from the text: a blank
 // around it, a decimal comma, a thousands separator (a blank, a no-break space, an

@@ -20,7 +20,7 @@ std::size_t displayWidth(std::string_view text) {
     }));
 }
 
-void writeTable(const ReadingTypist& typist, const Options& options, Output& out) {
+void writeTable(const ReadingTypist& typist, const Options& options, CsvWriter& out) {
     const engine::Reference reference = options.reference;
     constexpr std::size_t kGap = 2;
     std::size_t width = 0;
@@ -37,7 +37,7 @@ void writeTable(const ReadingTypist& typist, const Options& options, Output& out
 
 } // namespace
 
-int convertOneReading(const Options& options, Output& out) {
+int convertOneReading(const Options& options, CsvWriter& out) {
     const Reading reading{options.reference, *options.frequencyBox, options.frequency,
                           *options.levelBox, options.level,         options.decimalComma};
     ReadingTypist typist;

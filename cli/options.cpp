@@ -1,7 +1,8 @@
 // Reading the command line: options, their values, and which of them go together.
 #include "cli/options.h"
 
-#include "cli/diagnostics.h"
+#include "cli/convert_core.h"
+#include "cli/escaping.h"
 #include "cli/reading.h"
 
 #include <string_view>
@@ -31,20 +32,13 @@ engine::Reference referenceNamed(std::string_view name) {
     throw UsageError("--ref takes us or iso, not " + shown(name));
 }
 
-// One printable ASCII character that cannot stand in a number, a unit's name or a quoted
-// field, or TAB.
+// One character or TAB; which characters can separate fields is the converter's to say.
 char delimiterNamed(std::string_view name) {
     if (sameName(name, "tab"))
         return '\t';
-    const auto c = static_cast<unsigned char>(name.empty() ? 0 : name[0]);
-    if (name.size() != 1 || c < 0x20 || c >= 0x7f)
+    if (name.size() != 1)
         throw UsageError("--delimiter takes one printable character or tab, not " + shown(name));
-    const bool alphanumeric =
-        (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-    if (alphanumeric || c == '.' || c == '-' || c == '+' || c == '"')
-        throw UsageError("--delimiter cannot be " + shown(name) +
-                         ": numbers, units, quotes or line breaks hold it");
-    return static_cast<char>(c);
+    return name[0];
 }
 
 // One box's option: the frequency or the level of the reading, each given once.
@@ -61,6 +55,11 @@ void setBox(Options& options, Box box, std::string value) {
 void checkCombination(const Options& options) {
     if (options.action != Options::Action::Convert)
         return;
+    // The table of one reading has no separator to clash with a decimal comma.
+    const bool csv = options.csv || !options.frequencyBox;
+    if (const auto problem = settingsProblem(
+            {options.reference, options.separator(), options.skipBad, options.decimalComma && csv}))
+        throw UsageError(*problem);
     if (options.levelBox && !options.frequencyBox)
         throw UsageError("a level needs its frequency: --hz or --cpm");
     if (options.frequencyBox && !options.levelBox)
@@ -73,9 +72,6 @@ void checkCombination(const Options& options) {
         throw UsageError("--skip-bad is for files of readings");
     if (options.delimiter && options.frequencyBox && !options.csv)
         throw UsageError("--delimiter is for CSV: files of readings, or --csv");
-    if (options.decimalComma && options.separator() == ',' &&
-        (options.csv || !options.frequencyBox))
-        throw UsageError("--decimal-comma needs another separator: --delimiter ';' or tab");
 }
 
 } // namespace

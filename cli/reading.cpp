@@ -1,7 +1,7 @@
 // Typing one reading into a fresh converter model, and the names readings use for boxes.
 #include "cli/reading.h"
 
-#include "cli/diagnostics.h"
+#include "cli/escaping.h"
 #include "cli/number_text.h"
 #include "entry/field_set.h"
 #include "entry/keyfilter.h"
@@ -13,6 +13,8 @@ namespace cli {
 namespace {
 
 using converter::Box;
+
+constexpr std::size_t kShortValue = 100;
 
 // The window takes keys, not characters: a line break would be ENTER there, a backspace
 // BACKSPACE, and no key types the other control characters.
@@ -32,8 +34,12 @@ std::optional<Refusal> enter(entry::Typist<converter::ConverterModel>& typist, B
     if (value.size() > entry::kLongestText)
         return Refusal{frequency, "longer than the window's boxes hold (" +
                                       std::to_string(entry::kLongestText) + " characters)"};
-    if (const std::string keys = typedForm(value, decimalComma); typeable(keys)) {
-        entry::Notices notices = typist.type(box, entry::keysJudgedAlike(keys));
+    const std::optional<std::string> rewritten = typedForm(value, decimalComma);
+    if (const std::string_view keys = rewritten ? *rewritten : value; typeable(keys)) {
+        // Typing costs the square of a value's length: a long one is typed shortened.
+        const std::string shortened =
+            keys.size() > kShortValue ? entry::keysJudgedAlike(keys) : std::string();
+        entry::Notices notices = typist.type(box, shortened.empty() ? keys : shortened);
         if (notices.empty())
             notices = typist.type(box, "\n");
         if (notices.empty())
@@ -63,14 +69,16 @@ bool sameName(std::string_view name, std::string_view other) {
     };
     return name.size() == other.size() &&
            std::equal(name.begin(), name.end(), other.begin(),
-                      [&lower](char a, char b) { return lower(a) == lower(b); });
+                      [&lower](char a, char b) { return a == b || lower(a) == lower(b); });
 }
 
 std::string_view trimmed(std::string_view name) {
-    const std::size_t begin = name.find_first_not_of(" \t");
-    if (begin == std::string_view::npos)
-        return {};
-    return name.substr(begin, name.find_last_not_of(" \t") + 1 - begin);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!name.empty() && blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && blank(name.back()))
+        name.remove_suffix(1);
+    return name;
 }
 
 std::optional<Box> levelBoxNamed(std::string_view key) {
