@@ -60,14 +60,16 @@ const Record* CsvReader::next() {
             current_.problem.clear();
             current_.line = line_;
             state_ = State::FieldStart;
-            break;
+            [[fallthrough]];
         case State::FieldStart:
-            state_ = c == '"' ? State::Quoted : State::Unquoted;
             if (c == '"') {
                 input_.remove_prefix(1);
                 afterCr_ = false;
+                state_ = State::Quoted;
+                break;
             }
-            break;
+            state_ = State::Unquoted;
+            [[fallthrough]];
         case State::Unquoted:
             unquotedRun();
             if (input_.empty())

@@ -220,6 +220,17 @@ private slots:
             "stdin:3: x: the record is longer than 1 MiB\n");
         add("32767 characters", "", "hz,level,unit\n50,1." + QByteArray(32765, '0') + ",g-pk\n", 0,
             kColumns + kFiftyHzOneGPeak, "");
+        // Halfway between 10000 and the next double, which reads as 10000; a digit far past
+        // what a double resolves makes it more. A long value is typed shortened: that digit
+        // still counts.
+        const QByteArray tie =
+            "10000.0000000000009094947017729282379150390625" + QByteArray(900, '0');
+        add("tie at the bound", "--skip-bad",
+            "hz,level,unit\n50,1,g-pk\n50," + tie + "1,g-pk\n50," + tie + ",g-pk\n", 65,
+            kColumns + kFiftyHzOneGPeak +
+                "50.0,3000.0,7072.1,10000.0,8690.2,12288.0,220732.1,312115.2,78280.0,1988.3,197.0,"
+                "206.9\n",
+            b);
         add("decimal comma", "--decimal-comma --delimiter ; --skip-bad",
             "hz;level;unit\n50;1,0E0;g-pk\n50;1.800;g-pk\n", 65,
             QString(kColumns + kFiftyHzOneGPeak).replace(',', ';').replace('.', ','),
