@@ -61,8 +61,7 @@ public:
     // The CSV written since the last call.
     std::string takeOutput() { return out_.take(); }
     // The same into `into`, whose room the converter keeps for the next lines in turn.
-    void takeOutput(std::string& into) { out_.take(into); }
-    std::size_t outputSize() const { return out_.size(); }
+    void takeOutputInto(std::string& into) { out_.take(into); }
     // The message lines since the last call, each ended by a line break.
     std::string takeMessages() { return std::exchange(messages_, {}); }
     // The exit status so far: 0, or 65 once a row or header was refused (64 for settings
