@@ -97,7 +97,7 @@ private:
     std::optional<CsvReader> reader_;
     std::string name_;        // the current input's
     bool headerRead_ = false; // of the current input
-    bool inputDone_ = false;  // the rest of the current input is not wanted
+    bool inputDone_ = true;   // no input is started, or the rest of it is not wanted
     bool anyBad_ = false;
     bool unusable_ = false; // the settings
     bool ended_ = false;
