@@ -76,7 +76,7 @@ void ConverterWindow::bindBoxes() {
         }
 
         const Box id = d.box;
-        box->onKeyDown = [this, id] { answer(model_.keyDown(id)); };
+        box->onKeyDown = [this, id] { answer(model_.editKeyDown(id)); };
         box->onKeyPress = [this, id, box](entry::Key key) {
             const entry::KeyAnswer said = model_.keyPress(id, key, box->selection());
             const std::bitset<kBoxCount> written = answer(said.notices);

@@ -33,13 +33,11 @@ bool movesFocus(const QKeyEvent& e) {
     return plain && (e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab);
 }
 
-// Keys that can change the text start a new entry: every character (the key filter decides
-// about it), deleting, pasting and cutting. Moving the caret, selecting, copying and menu keys
-// leave everything as it is.
-bool canEditText(const QKeyEvent& e) {
-    if (typedKey(e))
-        return true;
-    if (e.modifiers().testFlag(Qt::AltModifier))
+// Keys that change the text without typing a character start a new entry: deleting, pasting
+// and cutting. Moving the caret, selecting, copying and menu keys leave everything as it is;
+// a typed key starts one only where the key filter lets it through.
+bool editsWithoutTyping(const QKeyEvent& e) {
+    if (typedKey(e) || e.modifiers().testFlag(Qt::AltModifier))
         return false;
     // The text box edits through these bindings alone: a DELETE they do not name edits nothing.
     for (QKeySequence::StandardKey edit :
@@ -157,10 +155,10 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    if (onKeyDown && canEditText(*e))
-        onKeyDown();
     const std::optional<entry::Key> key = typedKey(*e);
     if (!key) {
+        if (onKeyDown && editsWithoutTyping(*e))
+            onKeyDown();
         QLineEdit::keyPressEvent(e);
         return;
     }

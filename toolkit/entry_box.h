@@ -14,9 +14,10 @@ namespace toolkit {
 
 // A one-line entry box that turns Qt's key and focus events into the ones a window model is
 // written for:
-//  - onKeyDown for every key that can change the text (characters, deleting, pasting,
-//    cutting), before anything else happens to it; keys that move the caret, select, copy
-//    (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types) raise none;
+//  - onKeyDown for every key that can change the text without typing a character (deleting,
+//    pasting, cutting, undoing), before anything else happens to it; keys that move the caret,
+//    select, copy (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types)
+//    raise none, and neither do typed keys, which the model judges at onKeyPress;
 //  - then, for keys that produce a character (printable characters, ENTER, BACKSPACE, ESC,
 //    CTRL+letter), onKeyPress with the key: a handler that answers false swallows it: nothing
 //    is inserted and no shortcut runs;

@@ -39,13 +39,19 @@ struct Session {
             else if (what == "edit")
                 typist.paste(boxNamed(rest.section('=', 0, 0)), rest.section('=', 1).toStdString());
             else if (what == "down")
-                record(model.keyDown(boxNamed(rest)));
+                record(model.editKeyDown(boxNamed(rest)));
             else
                 record(typist.type(boxNamed(what), rest.toStdString()));
         }
     }
     QString text(const QString& key) const {
         return QString::fromStdString(model.text(boxNamed(key)));
+    }
+    QString snapshot() const {
+        QString all = enabledBoxes() + (model.referenceLocked() ? " locked" : "");
+        for (const BoxDescription& d : kBoxes)
+            all += ' ' + QString::fromStdString(model.text(d.box));
+        return all;
     }
     QString enabledBoxes() const {
         QStringList on;
@@ -144,10 +150,23 @@ private slots:
             << "hz:50\n|g-rms:0.0\n"
             << "g-rms=0.0 g-pk=" << QStringList{kLevelRange} << "g-rms";
         QTest::newRow("ENTER on an empty frequency") << "hz:\n"
-                                                     << "hz= cpm=" << QStringList{kHzRange} << "hz";
-        QTest::newRow("a refused key still locks the reference")
+                                                     << "hz= cpm=" << QStringList{kHzRange} << "hz cpm";
+        // A key the filter refuses edits nothing, so it changes nothing.
+        QTest::newRow("a refused frequency key leaves the reference open")
             << "cpm:x|ref:iso|hz:1\n|g-rms:1\n"
-            << "adb=120.0" << QStringList{"beep"} << "all";
+            << "adb=140.0" << QStringList{"beep"} << "all";
+        QTest::newRow("a refused letter keeps every result")
+            << "hz:50\n|g-pk:1\n|g-pk:x|hz:x"
+            << "hz=50.0 cpm=3000.0 g-rms=0.707 g-pk=1.0 mils-pp=7.83 vdb=126.9"
+            << QStringList{"beep", "beep"} << "all";
+        QTest::newRow("a digit out of range keeps every result")
+            << "hz:50\n|g-pk:1000\n|g-pk:9"
+            << "hz=50.0 cpm=3000.0 g-rms=707.2 g-pk=1000.0 mm-pp=198.8" << QStringList{kLevelRange}
+            << "all";
+        QTest::newRow("a refused ENTER keeps every result")
+            << "hz:50\n|g-pk:1\n|edit:g-pk=0|g-pk:\n|edit:hz=|hz:\n"
+            << "hz= cpm=3000.0 g-rms=0.707 g-pk=0 in-s-rms=0.869"
+            << QStringList{kLevelRange, kHzRange} << "all";
         QTest::newRow("frequency emptied without a key")
             << "hz:50\n|edit:hz=|g-rms:2\n"
             << "g-rms=2 g-pk=" << QStringList{kNoFrequency} << "all";
@@ -194,8 +213,9 @@ private slots:
                  "10E-6 m/sec², rms 137.0; VdB re 10E-9 m/sec, rms 146.9");
     }
 
-    // Random keys and edits: whatever happens, every box holds a plain number or nothing, and
-    // every accepted level ENTER leaves all twelve boxes filled and open. tools/random-keys
+    // Random keys and edits: whatever happens, every box holds a plain number or nothing, a
+    // refused key changes nothing, and every accepted level ENTER leaves all twelve boxes
+    // filled and open. tools/random-keys
     // runs more sessions through RANDOM_SESSIONS.
     void randomSessionsKeepTheBoxesSound() {
         const quint32 sessions = qEnvironmentVariableIntValue("RANDOM_SESSIONS");
@@ -214,7 +234,10 @@ private slots:
                 }
                 const QString key = keys[rng.bounded(keys.size())];
                 s.notices.clear();
+                const QString before = s.snapshot();
                 s.record(s.typist.type(d.box, key.toStdString()));
+                if (key != "\n" && !s.notices.isEmpty()) // refused: nothing changed
+                    QCOMPARE(s.snapshot(), before);
                 for (const BoxDescription& b : kBoxes) {
                     const QString t = QString::fromStdString(s.model.text(b.box));
                     QVERIFY2(!t.contains("inf") && !t.contains("nan"), qPrintable(t));
