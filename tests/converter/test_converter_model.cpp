@@ -149,8 +149,9 @@ private slots:
         QTest::newRow("ENTER on a level below range")
             << "hz:50\n|g-rms:0.0\n"
             << "g-rms=0.0 g-pk=" << QStringList{kLevelRange} << "g-rms";
-        QTest::newRow("ENTER on an empty frequency") << "hz:\n"
-                                                     << "hz= cpm=" << QStringList{kHzRange} << "hz cpm";
+        QTest::newRow("ENTER on an empty frequency")
+            << "hz:\n"
+            << "hz= cpm=" << QStringList{kHzRange} << "hz cpm";
         // A key the filter refuses edits nothing, so it changes nothing.
         QTest::newRow("a refused frequency key leaves the reference open")
             << "cpm:x|ref:iso|hz:1\n|g-rms:1\n"
