@@ -10,9 +10,10 @@
 #include "toolkit/entry_box.h"
 #include "ui_converter_window.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 
 namespace converter {
 namespace {
@@ -52,6 +53,24 @@ void ConverterWindow::rebuildForm() {
     // meanwhile, the window would shrink to nothing and be unmapped and mapped again.
     ui_->centralwidget->show();
     menuBar()->show();
+    clearedUnsaid_ = true;
+    QTimer::singleShot(0, this, &ConverterWindow::sayCleared);
+}
+
+// The reset window may hold the focus while the form is rebuilt: what is said waits for the
+// focus to come back, or screen readers, elsewhere, would not say it.
+void ConverterWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange)
+        QTimer::singleShot(0, this, &ConverterWindow::sayCleared);
+}
+
+void ConverterWindow::sayCleared() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!clearedUnsaid_ || !isActiveWindow() || !focused || focused->window() != this)
+        return;
+    clearedUnsaid_ = false;
+    toolkit::announce(*focused, QStringLiteral("Form cleared"));
 }
 
 void ConverterWindow::clearAll() {
@@ -168,6 +187,8 @@ void ConverterWindow::showReference() {
 
 void ConverterWindow::copyAllResults() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(resultsText(model_)));
+    if (QWidget* focused = focusWidget())
+        toolkit::announce(*focused, qtext(copiedAnnouncement(model_)));
 }
 
 void ConverterWindow::exitProgram() {

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace toolkit {
 
 namespace {
@@ -141,6 +143,7 @@ bool EntryBox::passKeyPress(entry::Key key) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* e) {
+    settleFocus();
     if (movesFocus(*e)) {
         QLineEdit::keyPressEvent(e);
         return;
@@ -169,6 +172,7 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
+    settleFocus();
     const QString committed = e->commitString();
     for (QChar c : committed)
         if (passKeyPress(entry::Key::typing(c.unicode())))
@@ -178,6 +182,7 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
 
 // The middle button's paste would change the text behind the key handlers' back.
 void EntryBox::mousePressEvent(QMouseEvent* e) {
+    settleFocus();
     if (e->button() == Qt::MiddleButton)
         e->accept();
     else
@@ -191,13 +196,30 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* e) {
         QLineEdit::mouseReleaseEvent(e);
 }
 
+// Screen readers hear of the focus only after this event: a selection made here would reach
+// them first, for a box they do not know has the focus, and they then let the focus pass in
+// silence. The text box's own select-all on TAB waits with the rest.
 void EntryBox::focusInEvent(QFocusEvent* e) {
-    QLineEdit::focusInEvent(e);
-    if (betweenControls(*e) && onGotFocus)
+    if (!betweenControls(*e) || !onGotFocus) {
+        QLineEdit::focusInEvent(e);
+        return;
+    }
+    const bool keyboard = e->reason() == Qt::TabFocusReason ||
+                          e->reason() == Qt::BacktabFocusReason ||
+                          e->reason() == Qt::ShortcutFocusReason;
+    QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(keyboard ? &quiet : e);
+    focusUnsettled_ = true;
+    QMetaObject::invokeMethod(this, &EntryBox::settleFocus, Qt::QueuedConnection);
+}
+
+void EntryBox::settleFocus() {
+    if (std::exchange(focusUnsettled_, false))
         onGotFocus();
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* e) {
+    focusUnsettled_ = false;
     QLineEdit::focusOutEvent(e);
     if (betweenControls(*e) && onLostFocus)
         onLostFocus();
@@ -220,6 +242,9 @@ void EntryBox::select(entry::Selection selection) {
     const QString all = text();
     const int start = unitsForBytes(all, selection.start);
     const int end = unitsForBytes(all, selection.start + selection.length);
+    // Selecting what is selected already would tell screen readers of a change that is none.
+    if (end > start && selectionStart() == start && selectionLength() == end - start)
+        return;
     setCursorPosition(start);
     setSelection(start, end - start);
 }

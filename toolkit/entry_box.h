@@ -24,6 +24,9 @@ namespace toolkit {
 //  - TAB and SHIFT+TAB only move the focus;
 //  - onGotFocus / onLostFocus when the focus moves between controls, not when the whole
 //    window is merely deactivated or reactivated (message boxes, popups, other programs);
+//    onGotFocus runs once screen readers have been told of the focus (Qt tells them after
+//    the focus event), or at the latest when the next key or click reaches the box, so that
+//    what it selects is heard after the box's name;
 //  - onEdited whenever the user changed the text (typing, pasting, cutting), never when the
 //    program wrote it;
 //  - no drops and no middle-button paste: text arrives where the handlers see it.
@@ -58,8 +61,11 @@ private:
     void greyWhenDisabled();
     // Runs the key-press handler on one key; true when the box should still take it.
     bool passKeyPress(entry::Key key);
+    // Runs onGotFocus if the focus came and it has not run yet.
+    void settleFocus();
 
     bool writing_ = false;
+    bool focusUnsettled_ = false; // the focus came; onGotFocus has not run yet
 };
 
 // The key a key event types, or none for keys that type nothing.

@@ -200,18 +200,38 @@ private slots:
     }
 
     // A conversion is spoken by the captions of the reference in use, in reading order; a key
-    // that wrote no level says nothing.
-    void conversionAnnouncement() {
-        Session s;
-        s.play("ref:iso|hz:50\n|g-pk:1\n");
-        QVERIFY(!converter::conversionAnnouncement(s.model, std::bitset<kBoxCount>(1)));
-        QCOMPARE(QString::fromStdString(
-                     *converter::conversionAnnouncement(s.model, ~std::bitset<kBoxCount>())),
-                 "Converted: Frequency, Hz 50.0; Frequency, CPM 3000.0; Acceleration, g, rms "
-                 "0.707; Acceleration, g, pk 1.0; Velocity, in/sec, rms 0.869; Velocity, in/sec, "
-                 "peak 1.23; Velocity, mm/sec, rms 22.1; Velocity, mm/sec, peak 31.2; "
-                 "Displacement, mils, pk - pk 7.83; Displacement, mm, pk - pk 0.199; AdB re "
-                 "10E-6 m/sec², rms 137.0; VdB re 10E-9 m/sec, rms 146.9");
+    // that only emptied boxes says nothing. Copy All Results says how many numbers it took.
+    void announcements() {
+        const struct {
+            const char* before;
+            const char* last;
+            const char* said;
+            const char* copied;
+        } rows[] = {
+            {"ref:iso|hz:50\n|g-pk:1", "g-pk:\n",
+             "Converted: Frequency, Hz 50.0; Frequency, CPM 3000.0; Acceleration, g, rms 0.707; "
+             "Acceleration, g, pk 1.0; Velocity, in/sec, rms 0.869; Velocity, in/sec, peak 1.23; "
+             "Velocity, mm/sec, rms 22.1; Velocity, mm/sec, peak 31.2; Displacement, mils, pk - "
+             "pk 7.83; Displacement, mm, pk - pk 0.199; AdB re 10E-6 m/sec², rms 137.0; VdB re "
+             "10E-9 m/sec, rms 146.9",
+             "Copied 12 results"},
+            {"hz:50", "hz:\n", "Converted: Frequency, Hz 50.0; Frequency, CPM 3000.0",
+             "Copied 2 results"},
+            {"hz:50\n|g-pk:1\n", "g-pk:2", "", "Copied 3 results"},
+            {"hz:50", "cpm:x", "", "Copied 1 result"},
+            {"hz:50\n|g-pk:1\n", "hz:1", "", "Copied 4 results"},
+        };
+        for (const auto& row : rows) {
+            Session s;
+            s.play(row.before);
+            s.model.takeWritten();
+            const QString last = row.last; // one key, as the window hands it over
+            s.model.keyPress(boxNamed(last.section(':', 0, 0)),
+                             s.typist.keyFor(last.back().toLatin1()), {});
+            const auto said = converter::conversionAnnouncement(s.model, s.model.takeWritten());
+            QCOMPARE(QString::fromStdString(said.value_or("")), QString::fromUtf8(row.said));
+            QCOMPARE(converter::copiedAnnouncement(s.model), row.copied);
+        }
     }
 
     // Random keys and edits: whatever happens, every box holds a plain number or nothing, a

@@ -9,9 +9,11 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace converter;
 
@@ -168,7 +170,7 @@ private slots:
         Window w;
         w.convert();
         QTest::keyClick(w.find("txtAccGrms"), Qt::Key_Tab);
-        QCOMPARE(w.find("txtAccGpk")->selectedText(), QStringLiteral("1.0"));
+        QTRY_COMPARE(w.find("txtAccGpk")->selectedText(), QStringLiteral("1.0"));
         QTest::mouseClick(w.find("txtVelIPSrms"), Qt::LeftButton, {}, QPoint(10, 5));
         QCOMPARE(w.find("txtVelIPSrms")->selectedText(), QString());
         QVERIFY(w.find("txtVelIPSrms")->cursorPosition() > 0);
@@ -185,6 +187,32 @@ private slots:
         QCOMPARE(w.find("txtHZ")->cursorPosition(), 0);
         QTest::keyClicks(w.find("txtHZ"), "1");
         QCOMPARE(w.find("txtHZ")->text(), QStringLiteral("17.0"));
+    }
+
+    // A message box takes the focus from the window; when the focus comes back, the box's text
+    // is selected as before, so that the next key replaces it.
+    void selectionOutlivesAMessageBox() {
+        Window w;
+        w.services.onMessage = [&w] {
+            QMessageBox box(QMessageBox::Warning, "Input Error", "out of range", QMessageBox::Ok,
+                            &w.window);
+            QTimer::singleShot(0, &box, [&box] {
+                if (QTest::qWaitForWindowActive(&box))
+                    box.accept();
+            });
+            box.exec();
+            QApplication::setActiveWindow(&w.window); // as the desktop gives the focus back
+        };
+        QTest::keyClicks(w.find("txtHZ"), "50\r");
+        QTest::keyClick(w.find("txtHZ"), Qt::Key_Tab);
+        QTest::keyClick(w.find("txtCPM"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClicks(w.find("txtHZ"), "0"); // below the range
+        QCOMPARE(w.services.events, QStringList{kHzRangeMessage});
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QCOMPARE(QApplication::focusWidget(), w.find("txtHZ"));
+        QCOMPARE(w.find("txtHZ")->selectedText(), QStringLiteral("50.0"));
+        QTest::keyClicks(w.find("txtHZ"), "7");
+        QCOMPARE(w.find("txtHZ")->text(), QStringLiteral("7"));
     }
 
     void copyAllResults() {
