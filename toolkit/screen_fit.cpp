@@ -110,11 +110,15 @@ protected:
         case QEvent::ScreenChangeInternal:
         case QEvent::LayoutRequest:
         case QEvent::Move:
-            if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow() && !fitting_) {
-                fitting_ = true;
-                fitToScreen(*w);
-                fitting_ = false;
-            }
+            if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow())
+                fit(*w);
+            break;
+        // The window manager has framed the window by the time it is first exposed; Qt tells
+        // of the frame by no event of its own.
+        case QEvent::Expose:
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->windowHandle() == watched && w->isVisible())
+                    fit(*w);
             break;
         default:
             break;
@@ -123,6 +127,14 @@ protected:
     }
 
 private:
+    void fit(QWidget& window) {
+        if (fitting_)
+            return;
+        fitting_ = true;
+        fitToScreen(window);
+        fitting_ = false;
+    }
+
     bool fitting_ = false;
 };
 

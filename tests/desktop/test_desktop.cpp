@@ -162,11 +162,13 @@ private slots:
         const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
         w->adjustSize();
         const QSize designed = w->size();
+        const QRect screen = w->screen()->availableGeometry();
+        w->move(screen.topLeft()); // where the user put it: on the screen, off its centre
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QRect screen = w->screen()->availableGeometry();
         const QSize frame = w->frameGeometry().size() - w->size();
         QVERIFY(screen.contains(w->frameGeometry()));
+        QCOMPARE(w->pos(), screen.topLeft()); // fitted, it is left there
         auto* area = w->findChild<QScrollArea*>();
         if (!area) {
             QCOMPARE(w->size(), designed);
