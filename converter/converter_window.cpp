@@ -8,6 +8,7 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
+#include "toolkit/form_zoom.h"
 #include "ui_converter_window.h"
 
 #include <QApplication>
@@ -129,6 +130,11 @@ void ConverterWindow::bindCommands() {
                                                           {ui_->menu23, SecondaryWindow::Tutorial},
                                                           {ui_->menu22, SecondaryWindow::About},
                                                           {ui_->mnu81, SecondaryWindow::Contact}};
+    // CTRL+= too: on many keyboards + takes SHIFT.
+    ui_->mnuZoomIn->setShortcuts({ui_->mnuZoomIn->shortcut(), Qt::CTRL | Qt::Key_Equal});
+    for (const auto& [action, step] :
+         {std::pair{ui_->mnuZoomIn, 1}, {ui_->mnuZoomOut, -1}, {ui_->mnuActualSize, 0}})
+        connect(action, &QAction::triggered, this, [step = step] { toolkit::stepZoom(step); });
     for (const auto& [action, window] : menus)
         connect(action, &QAction::triggered, this, [this, window = window] { open(window); });
     connect(ui_->Picture1, &toolkit::PictureBox::clicked, this,

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace temperature {
 namespace {
 
@@ -39,7 +41,11 @@ void TemperatureScale::paintEvent(QPaintEvent* e) {
         const QColor paper = toolkit::backgroundIn(Qt::white, palette());
         const QColor ink = toolkit::textOn(Qt::black, paper);
         p.fillRect(rect(), paper);
-        p.translate((width() - kWidth) / 2, (height() - kHeight) / 2);
+        // Drawn larger in a larger box (a zoomed form), centred.
+        const double zoom =
+            std::max(1.0, std::min(width() / double(kBoxWidth), height() / double(kBoxHeight)));
+        p.translate(int(width() - kWidth * zoom) / 2, int(height() - kHeight * zoom) / 2);
+        p.scale(zoom, zoom);
         p.fillRect(kAxisX, static_cast<int>(kTopRow), 1, static_cast<int>(kBottomRow - kTopRow) + 1,
                    ink);
 

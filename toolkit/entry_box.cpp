@@ -214,7 +214,7 @@ void EntryBox::focusInEvent(QFocusEvent* e) {
 }
 
 void EntryBox::settleFocus() {
-    if (std::exchange(focusUnsettled_, false))
+    if (std::exchange(focusUnsettled_, false) && hasFocus())
         onGotFocus();
 }
 

@@ -12,15 +12,19 @@
 #include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
+#include "toolkit/form_zoom.h"
 #include "toolkit/layout_metrics.h"
 #include "toolkit/screen_fit.h"
 #include "toolkit/theme_colours.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -153,6 +157,50 @@ private slots:
             QTRY_COMPARE(fontsOf(*w), designed);
             for (const QLabel* label : w->findChildren<QLabel*>())
                 QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
+        }
+    }
+    // With the desktop's text at 20 pt, twice the standard, each form is drawn twice as large as
+    // designed, every caption whole; back at the standard size it is drawn as designed, to the
+    // pixel. The converter's View menu zooms in steps, kept between runs, and back.
+    void largeText_data() { addWindowRows(); }
+    void largeText() {
+        QFETCH(QString, window);
+        QStandardPaths::setTestModeEnabled(true); // the user's own zoom stays out
+        QSettings(QStringLiteral("amplora"), QStringLiteral("amplora")).clear();
+        toolkit::useLayoutFont();
+        toolkit::zoomForms();
+        const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QWidget& form = toolkit::formOf(*w);
+        const QImage designed = form.grab().toImage();
+        QHash<QWidget*, std::pair<QRect, int>> parts;
+        for (QWidget* part : form.findChildren<QWidget*>())
+            parts[part] = {part->geometry(), QFontInfo(part->font()).pixelSize()};
+        for (const auto& [points, zoom] : {std::pair{20, 2.0}, {9, 1.0}}) {
+            QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), points));
+            QTRY_COMPARE(form.width(), qRound(designed.width() * zoom));
+            for (auto [part, design] : parts.asKeyValueRange()) {
+                const QRect r = design.first;
+                QCOMPARE(part->geometry(), QRect(r.topLeft() * zoom, r.size() * zoom));
+                QCOMPARE(QFontInfo(part->font()).pixelSize(), int(design.second * zoom));
+                if (auto* label = qobject_cast<QLabel*>(part))
+                    QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
+            }
+        }
+        QCOMPARE(form.grab().toImage(), designed);
+        if (window != "converter")
+            return;
+        for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.1}, {Qt::Key_0, 1.0}}) {
+            QTest::keyClick(w.get(), key, Qt::ControlModifier);
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            static_cast<converter::ConverterWindow*>(w.get())->clearAll(); // a new form, zoomed
+            QTRY_VERIFY(toolkit::formOf(*w).findChild<QWidget*>("txtHZ")->isVisible());
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QCOMPARE(QSettings(QStringLiteral("amplora"), QStringLiteral("amplora"))
+                         .value(QStringLiteral("zoomStep"))
+                         .toInt(),
+                     zoom > 1 ? 6 : 5);
         }
     }
     void fitsScreen_data() { addWindowRows(); }
