@@ -123,17 +123,23 @@ void zoomWidget(QWidget& w, double z) {
 }
 
 // Forms laid out at fixed places: a main window's central widget, a window or dialog without
-// a layout of its own (or one the screen fit wrapped). Menus and tooltips are left alone.
+// a layout of its own (or one the screen fit wrapped).
 bool hasFixedForm(QWidget& window) {
-    if (window.windowType() != Qt::Window && window.windowType() != Qt::Dialog)
-        return false;
     return qobject_cast<QMainWindow*>(&window) || !window.layout() || &formOf(window) != &window;
 }
 
+// Windows and dialogs; menus and tooltips are left alone.
 void zoomWindow(QWidget& window, double z) {
-    if (!hasFixedForm(window) || (z == 1 && zoomOf(window) == 1))
+    const Qt::WindowType type = window.windowType();
+    if ((type != Qt::Window && type != Qt::Dialog) || (z == 1 && zoomOf(window) == 1))
         return;
     window.setProperty(kZoom, z);
+    if (!hasFixedForm(window)) {
+        // Windows Qt lays out (message boxes, the print dialog) lay themselves out anew.
+        keepDesign(window);
+        zoomFont(window, z);
+        return;
+    }
     QWidget& form = formOf(window);
     auto* main = qobject_cast<QMainWindow*>(&window);
     QList<QWidget*> parts = form.findChildren<QWidget*>();

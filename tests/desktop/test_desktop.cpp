@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
@@ -194,6 +195,10 @@ private slots:
         for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.1}, {Qt::Key_0, 1.0}}) {
             QTest::keyClick(w.get(), key, Qt::ControlModifier);
             QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QMessageBox message(QMessageBox::Warning, "Input Error", "Entry out of range.");
+            message.show(); // laid out by Qt, in the zoomed font
+            QCOMPARE(QFontInfo(message.font()).pixelSize(),
+                     int(QFontInfo(QMessageBox().font()).pixelSize() * zoom));
             static_cast<converter::ConverterWindow*>(w.get())->clearAll(); // a new form, zoomed
             QTRY_VERIFY(toolkit::formOf(*w).findChild<QWidget*>("txtHZ")->isVisible());
             QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
