@@ -169,6 +169,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true); // the user's own zoom stays out
         QSettings(QStringLiteral("amplora"), QStringLiteral("amplora")).clear();
         toolkit::useLayoutFont();
+        toolkit::followDesktopText(QFont(QStringLiteral("Sans Serif"), 9)); // whatever the theme's
         toolkit::zoomForms();
         const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
         w->show();
