@@ -161,8 +161,9 @@ private slots:
         }
     }
     // With the desktop's text at 20 pt, twice the standard, each form is drawn twice as large as
-    // designed, every caption whole; back at the standard size it is drawn as designed, to the
-    // pixel. The converter's View menu zooms in steps, kept between runs, and back.
+    // designed, every caption whole, in a window that keeps to the screen; back at the standard
+    // size it is drawn as designed, to the pixel. The converter's View menu zooms in steps, kept
+    // between runs, and back.
     void largeText_data() { addWindowRows(); }
     void largeText() {
         QFETCH(QString, window);
@@ -171,17 +172,18 @@ private slots:
         toolkit::useLayoutFont();
         toolkit::followDesktopText(QFont(QStringLiteral("Sans Serif"), 9)); // whatever the theme's
         toolkit::zoomForms();
+        toolkit::fitWindowsToScreens(); // a form larger than the screen scrolls
         const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QWidget& form = toolkit::formOf(*w);
-        const QImage designed = form.grab().toImage();
+        const QImage designed = toolkit::formOf(*w).grab().toImage();
         QHash<QWidget*, std::pair<QRect, int>> parts;
-        for (QWidget* part : form.findChildren<QWidget*>())
+        for (QWidget* part : toolkit::formOf(*w).findChildren<QWidget*>())
             parts[part] = {part->geometry(), QFontInfo(part->font()).pixelSize()};
         for (const auto& [points, zoom] : {std::pair{20, 2.0}, {9, 1.0}}) {
             QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), points));
-            QTRY_COMPARE(form.width(), qRound(designed.width() * zoom));
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QTRY_VERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
             for (auto [part, design] : parts.asKeyValueRange()) {
                 const QRect r = design.first;
                 QCOMPARE(part->geometry(), QRect(r.topLeft() * zoom, r.size() * zoom));
@@ -190,7 +192,7 @@ private slots:
                     QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
             }
         }
-        QCOMPARE(form.grab().toImage(), designed);
+        QCOMPARE(toolkit::formOf(*w).grab().toImage(), designed);
         if (window != "converter")
             return;
         for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.1}, {Qt::Key_0, 1.0}}) {
