@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "toolkit/desktop_services.h"
+#include "toolkit/form_zoom.h"
 #include "toolkit/layout_metrics.h"
 #include "toolkit/screen_fit.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("amplora"));
     toolkit::useLayoutFont();
     toolkit::fitWindowsToScreens();
+    toolkit::zoomForms(); // after the screen fit: a window is zoomed before it is fitted
 
     toolkit::QtDesktopServices services;
     app::Program program(services);

@@ -48,12 +48,21 @@ void ConverterModel::selectReference(engine::Reference reference) {
         reference_ = reference;
 }
 
-// Every key that starts a new entry in a level box makes the other levels stale.
-entry::Notices ConverterModel::keyDown(Box box) {
-    if (!isLevel(box))
-        return {};
-    if (peakHz_ == 0)
+entry::Notices ConverterModel::editKeyDown(Box box) {
+    if (isLevel(box)) {
+        warnWithoutFrequency(box);
+        startLevelEntry(box);
+    }
+    return takeNotices();
+}
+
+void ConverterModel::warnWithoutFrequency(Box box) {
+    if (isLevel(box) && peakHz_ == 0)
         tell(entry::Notice::message(kNoFrequencyText, kNoFrequencyTitle));
+}
+
+// A new level in `box`: the other levels are stale, and every other box waits for its ENTER.
+void ConverterModel::startLevelEntry(Box box) {
     levelConverted_ = false;
     for (const BoxDescription& d : kBoxes) {
         if (d.box == box)
@@ -62,7 +71,19 @@ entry::Notices ConverterModel::keyDown(Box box) {
             fields_.clear(indexOf(d.box));
         setEnabled(d.box, false);
     }
-    return takeNotices();
+}
+
+// A new frequency in `box`: the reference is kept from now on, the other frequency box and the
+// levels derived at the old frequency are stale, and the levels wait for its ENTER.
+void ConverterModel::startFrequencyEntry(Box box) {
+    const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
+    fields_.clear(indexOf(other));
+    referenceLocked_ = true;
+    emptyFrequencyDependents();
+    for (const BoxDescription& d : kBoxes)
+        if (d.unit)
+            setEnabled(d.box, false);
+    setEnabled(other, false);
 }
 
 entry::KeyAnswer ConverterModel::keyPress(Box box, entry::Key key, entry::Selection selection) {
@@ -86,17 +107,9 @@ entry::KeyVerdict ConverterModel::filter(Box box, entry::Key key, entry::Selecti
 entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
                                                     entry::Selection selection) {
     const entry::KeyVerdict verdict = filter(box, key, selection);
-    const Box other = box == Box::Hz ? Box::Cpm : Box::Hz;
-    fields_.clear(indexOf(other));
-    referenceLocked_ = true;
-    emptyFrequencyDependents();
-    for (const BoxDescription& d : kBoxes)
-        if (d.unit)
-            setEnabled(d.box, false);
-    setEnabled(other, false);
-
     if (verdict.refused())
         return entry::KeyOutcome::Refused;
+    startFrequencyEntry(box);
     if (!key.isEnter())
         return entry::KeyOutcome::Taken;
     // Pasted text never passed the keystroke checks: hold it to the same upper bound.
@@ -110,10 +123,7 @@ entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
     write(Box::Hz, engine::formatPattern(peakHz_, kHzPattern));
     const float perMinute = peakHz_ * kSecondsPerMinuteSingle;
     write(Box::Cpm, engine::formatPattern(perMinute, kCpmPattern));
-    for (const BoxDescription& d : kBoxes)
-        if (d.unit)
-            setEnabled(d.box, true);
-    setEnabled(other, true);
+    enableAll();
     recomputeForFrequency();
     return entry::KeyOutcome::Converted;
 }
@@ -147,11 +157,15 @@ void ConverterModel::recomputeForFrequency() {
     writeLevels(derived);
 }
 
+// The warning that no frequency is known comes first, for every key, as it did for the key's
+// going down.
 entry::KeyOutcome ConverterModel::levelKeyPress(Box box, entry::Key key,
                                                 entry::Selection selection) {
+    warnWithoutFrequency(box);
     const entry::KeyVerdict verdict = filter(box, key, selection);
     if (verdict.refused())
         return entry::KeyOutcome::Refused;
+    startLevelEntry(box);
     if (!key.isEnter())
         return entry::KeyOutcome::Taken;
     const engine::Unit unit = unitOf(box);

@@ -32,12 +32,15 @@ public:
     // The reference can change until the first key in a frequency box locks it.
     void selectReference(engine::Reference reference);
 
-    // A key that can change the box's text went down. In a level box it starts a new entry:
-    // the other levels are stale from now on. What the user is to be told.
-    entry::Notices keyDown(Box box);
+    // A key that edits the box's text without typing a character (DELETE, a paste, a cut, an
+    // undo) went down. In a level box it starts a new entry: the other levels are stale from
+    // now on. What the user is to be told.
+    entry::Notices editKeyDown(Box box);
 
-    // A key pressed in a box whose selection is `selection`: the box takes its character,
-    // or it is refused, or (ENTER) the model converts.
+    // A key typed in a box whose selection is `selection`: the box takes its character, or it
+    // is refused, or (ENTER) the model converts. The key filter judges it first: a key it
+    // refuses changes nothing; one it lets through makes what depends on the box stale, as
+    // editKeyDown does.
     entry::KeyAnswer keyPress(Box box, entry::Key key, entry::Selection selection);
 
     // The user changed a box's text by editing it (a typed key the model let through, a paste,
@@ -58,6 +61,9 @@ private:
     entry::KeyVerdict filter(Box box, entry::Key key, entry::Selection selection);
     entry::KeyOutcome frequencyKeyPress(Box box, entry::Key key, entry::Selection selection);
     entry::KeyOutcome levelKeyPress(Box box, entry::Key key, entry::Selection selection);
+    void warnWithoutFrequency(Box box);
+    void startLevelEntry(Box box);
+    void startFrequencyEntry(Box box);
     void emptyFrequencyDependents();
     void recomputeForFrequency();
     std::optional<float> usableFrequency();

@@ -8,11 +8,13 @@
 #include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
+#include "toolkit/form_zoom.h"
 #include "ui_converter_window.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 
 namespace converter {
 namespace {
@@ -52,6 +54,24 @@ void ConverterWindow::rebuildForm() {
     // meanwhile, the window would shrink to nothing and be unmapped and mapped again.
     ui_->centralwidget->show();
     menuBar()->show();
+    clearedUnsaid_ = true;
+    QTimer::singleShot(0, this, &ConverterWindow::sayCleared);
+}
+
+// The reset window may hold the focus while the form is rebuilt: what is said waits for the
+// focus to come back, or screen readers, elsewhere, would not say it.
+void ConverterWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange)
+        QTimer::singleShot(0, this, &ConverterWindow::sayCleared);
+}
+
+void ConverterWindow::sayCleared() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!clearedUnsaid_ || !isActiveWindow() || !focused || focused->window() != this)
+        return;
+    clearedUnsaid_ = false;
+    toolkit::announce(*focused, QStringLiteral("Form cleared"));
 }
 
 void ConverterWindow::clearAll() {
@@ -76,7 +96,7 @@ void ConverterWindow::bindBoxes() {
         }
 
         const Box id = d.box;
-        box->onKeyDown = [this, id] { answer(model_.keyDown(id)); };
+        box->onKeyDown = [this, id] { answer(model_.editKeyDown(id)); };
         box->onKeyPress = [this, id, box](entry::Key key) {
             const entry::KeyAnswer said = model_.keyPress(id, key, box->selection());
             const std::bitset<kBoxCount> written = answer(said.notices);
@@ -110,6 +130,11 @@ void ConverterWindow::bindCommands() {
                                                           {ui_->menu23, SecondaryWindow::Tutorial},
                                                           {ui_->menu22, SecondaryWindow::About},
                                                           {ui_->mnu81, SecondaryWindow::Contact}};
+    // CTRL+= too: on many keyboards + takes SHIFT.
+    ui_->mnuZoomIn->setShortcuts({ui_->mnuZoomIn->shortcut(), Qt::CTRL | Qt::Key_Equal});
+    for (const auto& [action, step] :
+         {std::pair{ui_->mnuZoomIn, 1}, {ui_->mnuZoomOut, -1}, {ui_->mnuActualSize, 0}})
+        connect(action, &QAction::triggered, this, [step = step] { toolkit::stepZoom(step); });
     for (const auto& [action, window] : menus)
         connect(action, &QAction::triggered, this, [this, window = window] { open(window); });
     connect(ui_->Picture1, &toolkit::PictureBox::clicked, this,
@@ -168,6 +193,8 @@ void ConverterWindow::showReference() {
 
 void ConverterWindow::copyAllResults() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(resultsText(model_)));
+    if (QWidget* focused = focusWidget())
+        toolkit::announce(*focused, qtext(copiedAnnouncement(model_)));
 }
 
 void ConverterWindow::exitProgram() {

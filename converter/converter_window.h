@@ -48,9 +48,14 @@ public:
     // start-up state, inside this same window, which keeps its place and size.
     void clearAll();
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     void buildForm();
     void rebuildForm();
+    // Tells screen readers the form was cleared, once the window has the focus back.
+    void sayCleared();
     void applyLook();
     void bindBoxes();
     void bindCommands();
@@ -71,6 +76,7 @@ private:
     std::array<toolkit::EntryBox*, kBoxCount> boxes_{};
     // The decibel rows' caption pairs: the US label and the ISO label at the same place.
     std::vector<std::pair<QLabel*, QLabel*>> referenceCaptions_;
+    bool clearedUnsaid_ = false;
 };
 
 } // namespace converter

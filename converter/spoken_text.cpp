@@ -21,8 +21,7 @@ std::optional<std::string> conversionAnnouncement(const ConverterModel& model,
                                                   std::bitset<kBoxCount> written) {
     bool converted = false;
     for (const BoxDescription& d : kBoxes)
-        converted =
-            converted || (d.unit && written.test(indexOf(d.box)) && !model.text(d.box).empty());
+        converted = converted || (written.test(indexOf(d.box)) && !model.text(d.box).empty());
     if (!converted)
         return std::nullopt;
     std::string said = "Converted: ";
@@ -37,6 +36,13 @@ std::optional<std::string> conversionAnnouncement(const ConverterModel& model,
         separator = "; ";
     }
     return said;
+}
+
+std::string copiedAnnouncement(const ConverterModel& model) {
+    int copied = 0;
+    for (const BoxDescription& d : kBoxes)
+        copied += !model.text(d.box).empty();
+    return "Copied " + std::to_string(copied) + (copied == 1 ? " result" : " results");
 }
 
 } // namespace converter

@@ -17,9 +17,14 @@ namespace converter {
 std::string spokenName(Box box, engine::Reference reference, std::string_view referenceName);
 
 // What to say after a key whose answer wrote the boxes `written`: a conversion (one that wrote
-// levels) as "Converted: " and every box that shows a number, in reading order, by its caption
-// ("Frequency, Hz 50.0; Acceleration, g, rms 0.707; ..."); nothing after any other key.
+// a number: a frequency's ENTER, or a level's) as "Converted: " and every box that shows a
+// number, in reading order, by its caption ("Frequency, Hz 50.0; Frequency, CPM 3000.0;
+// Acceleration, g, rms 0.707; ..."); nothing after a key that only emptied boxes.
 std::optional<std::string> conversionAnnouncement(const ConverterModel& model,
                                                   std::bitset<kBoxCount> written);
+
+// What to say once Copy All Results has put the boxes on the clipboard: how many numbers it
+// copied ("Copied 12 results").
+std::string copiedAnnouncement(const ConverterModel& model);
 
 } // namespace converter

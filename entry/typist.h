@@ -70,8 +70,6 @@ private:
     }
 
     void press(Field field, Key key, Notices& notices) {
-        if constexpr (requires { model_.keyDown(field); })
-            add(notices, model_.keyDown(field));
         KeyAnswer answer = model_.keyPress(field, key, selection_);
         add(notices, std::move(answer.notices));
         if (model_.takeWritten().test(static_cast<std::size_t>(field))) {

@@ -31,15 +31,18 @@ double toCelsius(double fahrenheit) {
 }
 
 entry::KeyAnswer TemperatureModel::keyPress(Scale box, entry::Key key, entry::Selection selection) {
-    // The other box no longer matches once this one is being edited.
-    if (positiveCode(key))
-        fields_.write(index(otherScale(box)), {});
     const entry::KeyVerdict verdict = entry::judgeKey(key, text(box), selection, kBounds);
     entry::KeyAnswer answer;
     entry::tellVerdict(verdict, kBounds, answer.notices);
-    if (verdict.refused())
+    // A refused key edits nothing and changes nothing; any other, the other box no longer
+    // matches.
+    if (verdict.refused()) {
         answer.outcome = entry::KeyOutcome::Refused;
-    else if (key.isEnter())
+        return answer;
+    }
+    if (positiveCode(key))
+        fields_.write(index(otherScale(box)), {});
+    if (key.isEnter())
         answer.outcome = convertFrom(box, answer.notices) ? entry::KeyOutcome::Converted
                                                           : entry::KeyOutcome::Refused;
     return answer;

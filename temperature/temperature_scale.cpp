@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace temperature {
 namespace {
 
@@ -39,7 +41,14 @@ void TemperatureScale::paintEvent(QPaintEvent* e) {
         const QColor paper = toolkit::backgroundIn(Qt::white, palette());
         const QColor ink = toolkit::textOn(Qt::black, paper);
         p.fillRect(rect(), paper);
-        p.translate((width() - kWidth) / 2, (height() - kHeight) / 2);
+        // Drawn larger in a box larger than the form's (a zoomed form), centred; smaller only
+        // where the picture itself would not fit.
+        const bool roomy = width() >= kBoxWidth && height() >= kBoxHeight;
+        const double zoom =
+            roomy ? std::min(width() / double(kBoxWidth), height() / double(kBoxHeight))
+                  : std::min(width() / double(kWidth), height() / double(kHeight));
+        p.translate(int(width() - kWidth * zoom) / 2, int(height() - kHeight * zoom) / 2);
+        p.scale(zoom, zoom);
         p.fillRect(kAxisX, static_cast<int>(kTopRow), 1, static_cast<int>(kBottomRow - kTopRow) + 1,
                    ink);
 

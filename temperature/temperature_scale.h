@@ -17,6 +17,9 @@ public:
     // The picture's own size; in a larger box it is centred.
     static constexpr int kWidth = 86;
     static constexpr int kHeight = 413;
+    // The box the form gives it, unzoomed.
+    static constexpr int kBoxWidth = 90;
+    static constexpr int kBoxHeight = 414;
 
     // Pixel row of a temperature within the picture.
     static double rowOfFahrenheit(double degF);

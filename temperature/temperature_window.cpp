@@ -1,6 +1,8 @@
 // The temperature window: its two boxes bound to the temperature model.
 #include "temperature/temperature_window.h"
 
+#include "temperature/spoken_text.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/desktop_services.h"
 #include "toolkit/entry_box.h"
 #include "toolkit/layout_metrics.h"
@@ -29,6 +31,8 @@ void TemperatureWindow::bind(toolkit::EntryBox& box, Scale scale) {
     box.onKeyPress = [this, &box, scale](entry::Key key) {
         const entry::KeyAnswer said = model_.keyPress(scale, key, box.selection());
         answer(said.notices);
+        if (said.outcome == entry::KeyOutcome::Converted)
+            toolkit::announce(box, QString::fromStdString(conversionAnnouncement(model_)));
         return said.outcome == entry::KeyOutcome::Taken;
     };
     box.onLostFocus = [this, scale] { answer(model_.leave(scale)); };
@@ -61,6 +65,7 @@ void TemperatureWindow::applyLook() {
     setFontPoints(*ui_->Command2, 9.75);
     ui_->degF->setAccessibleName(QStringLiteral("Degrees Fahrenheit"));
     ui_->degC->setAccessibleName(QStringLiteral("Degrees Celsius"));
+    ui_->Picture1->setAccessibleName(QStringLiteral("Temperature Scale Comparison"));
 }
 
 } // namespace temperature

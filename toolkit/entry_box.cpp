@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace toolkit {
 
 namespace {
@@ -33,13 +35,11 @@ bool movesFocus(const QKeyEvent& e) {
     return plain && (e.key() == Qt::Key_Tab || e.key() == Qt::Key_Backtab);
 }
 
-// Keys that can change the text start a new entry: every character (the key filter decides
-// about it), deleting, pasting and cutting. Moving the caret, selecting, copying and menu keys
-// leave everything as it is.
-bool canEditText(const QKeyEvent& e) {
-    if (typedKey(e))
-        return true;
-    if (e.modifiers().testFlag(Qt::AltModifier))
+// Keys that change the text without typing a character start a new entry: deleting, pasting
+// and cutting. Moving the caret, selecting, copying and menu keys leave everything as it is;
+// a typed key starts one only where the key filter lets it through.
+bool editsWithoutTyping(const QKeyEvent& e) {
+    if (typedKey(e) || e.modifiers().testFlag(Qt::AltModifier))
         return false;
     // The text box edits through these bindings alone: a DELETE they do not name edits nothing.
     for (QKeySequence::StandardKey edit :
@@ -143,6 +143,7 @@ bool EntryBox::passKeyPress(entry::Key key) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* e) {
+    settleFocus();
     if (movesFocus(*e)) {
         QLineEdit::keyPressEvent(e);
         return;
@@ -157,10 +158,10 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    if (onKeyDown && canEditText(*e))
-        onKeyDown();
     const std::optional<entry::Key> key = typedKey(*e);
     if (!key) {
+        if (onKeyDown && editsWithoutTyping(*e))
+            onKeyDown();
         QLineEdit::keyPressEvent(e);
         return;
     }
@@ -171,6 +172,7 @@ void EntryBox::keyPressEvent(QKeyEvent* e) {
 }
 
 void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
+    settleFocus();
     const QString committed = e->commitString();
     for (QChar c : committed)
         if (passKeyPress(entry::Key::typing(c.unicode())))
@@ -180,6 +182,7 @@ void EntryBox::inputMethodEvent(QInputMethodEvent* e) {
 
 // The middle button's paste would change the text behind the key handlers' back.
 void EntryBox::mousePressEvent(QMouseEvent* e) {
+    settleFocus();
     if (e->button() == Qt::MiddleButton)
         e->accept();
     else
@@ -193,13 +196,30 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* e) {
         QLineEdit::mouseReleaseEvent(e);
 }
 
+// Screen readers hear of the focus only after this event: a selection made here would reach
+// them first, for a box they do not know has the focus, and they then let the focus pass in
+// silence. The text box's own select-all on TAB waits with the rest.
 void EntryBox::focusInEvent(QFocusEvent* e) {
-    QLineEdit::focusInEvent(e);
-    if (betweenControls(*e) && onGotFocus)
+    if (!betweenControls(*e) || !onGotFocus) {
+        QLineEdit::focusInEvent(e);
+        return;
+    }
+    const bool keyboard = e->reason() == Qt::TabFocusReason ||
+                          e->reason() == Qt::BacktabFocusReason ||
+                          e->reason() == Qt::ShortcutFocusReason;
+    QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(keyboard ? &quiet : e);
+    focusUnsettled_ = true;
+    QMetaObject::invokeMethod(this, &EntryBox::settleFocus, Qt::QueuedConnection);
+}
+
+void EntryBox::settleFocus() {
+    if (std::exchange(focusUnsettled_, false) && hasFocus())
         onGotFocus();
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* e) {
+    focusUnsettled_ = false;
     QLineEdit::focusOutEvent(e);
     if (betweenControls(*e) && onLostFocus)
         onLostFocus();
@@ -222,6 +242,9 @@ void EntryBox::select(entry::Selection selection) {
     const QString all = text();
     const int start = unitsForBytes(all, selection.start);
     const int end = unitsForBytes(all, selection.start + selection.length);
+    // Selecting what is selected already would tell screen readers of a change that is none.
+    if (end > start && selectionStart() == start && selectionLength() == end - start)
+        return;
     setCursorPosition(start);
     setSelection(start, end - start);
 }

@@ -14,15 +14,19 @@ namespace toolkit {
 
 // A one-line entry box that turns Qt's key and focus events into the ones a window model is
 // written for:
-//  - onKeyDown for every key that can change the text (characters, deleting, pasting,
-//    cutting), before anything else happens to it; keys that move the caret, select, copy
-//    (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types) raise none;
+//  - onKeyDown for every key that can change the text without typing a character (deleting,
+//    pasting, cutting, undoing), before anything else happens to it; keys that move the caret,
+//    select, copy (CTRL+C, CTRL+INSERT) or reach a menu (anything with ALT, which never types)
+//    raise none, and neither do typed keys, which the model judges at onKeyPress;
 //  - then, for keys that produce a character (printable characters, ENTER, BACKSPACE, ESC,
 //    CTRL+letter), onKeyPress with the key: a handler that answers false swallows it: nothing
 //    is inserted and no shortcut runs;
 //  - TAB and SHIFT+TAB only move the focus;
 //  - onGotFocus / onLostFocus when the focus moves between controls, not when the whole
 //    window is merely deactivated or reactivated (message boxes, popups, other programs);
+//    onGotFocus runs once screen readers have been told of the focus (Qt tells them after
+//    the focus event), or at the latest when the next key or click reaches the box, so that
+//    what it selects is heard after the box's name;
 //  - onEdited whenever the user changed the text (typing, pasting, cutting), never when the
 //    program wrote it;
 //  - no drops and no middle-button paste: text arrives where the handlers see it.
@@ -57,8 +61,11 @@ private:
     void greyWhenDisabled();
     // Runs the key-press handler on one key; true when the box should still take it.
     bool passKeyPress(entry::Key key);
+    // Runs onGotFocus if the focus came and it has not run yet.
+    void settleFocus();
 
     bool writing_ = false;
+    bool focusUnsettled_ = false; // the focus came; onGotFocus has not run yet
 };
 
 // The key a key event types, or none for keys that type nothing.

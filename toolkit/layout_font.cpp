@@ -1,6 +1,8 @@
 // The layout font for every widget, kept whatever font the desktop's theme sets.
 #include "toolkit/layout_metrics.h"
 
+#include "toolkit/form_zoom.h"
+
 #include <QEvent>
 #include <QTimer>
 
@@ -28,6 +30,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool fontChanged =
             event->type() == QEvent::ApplicationFontChange && watched == parent();
+        // The theme's font, before the layout font is put back: the forms follow its size.
+        if (fontChanged && !applying_)
+            followDesktopText(QApplication::font());
         if ((fontChanged || event->type() == QEvent::ThemeChange) && !applying_ && !pending_) {
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
@@ -48,6 +53,7 @@ private:
 } // namespace
 
 void useLayoutFont() {
+    followDesktopText(QApplication::font());
     applyLayoutFont();
     if (!qApp->findChild<QObject*>(QStringLiteral("layoutFontKeeper"), Qt::FindDirectChildrenOnly))
         new LayoutFontKeeper(qApp);

@@ -2,6 +2,7 @@
 #include "toolkit/layout_line.h"
 
 #include "toolkit/accessibility.h"
+#include "toolkit/form_zoom.h"
 #include "toolkit/layout_metrics.h"
 
 #include <QWidget>
@@ -16,8 +17,8 @@ void placeLine(QWidget& line, int x1, int y1, int x2, int y2, int width, QColor 
     const int right = twips(std::max(x1, x2));
     const int bottom = twips(std::max(y1, y2));
     const bool across = bottom == top;
-    line.setGeometry(across ? QRect(left, top, right - left, width)
-                            : QRect(left, top, width, bottom - top));
+    placeDesigned(line, across ? QRect(left, top, right - left, width)
+                               : QRect(left, top, width, bottom - top));
 
     QPalette p = line.palette();
     p.setColor(QPalette::Window, colour.isValid() ? colour : p.color(QPalette::WindowText));

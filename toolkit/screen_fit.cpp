@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -95,6 +96,16 @@ QSize frameExtra(const QWidget& window) {
     return window.frameGeometry().size() - window.geometry().size();
 }
 
+// A window that was on the screen and has grown there (a larger zoom) is moved as far as it
+// must to stay on it; one the user put partly off the screen is left there.
+void keepOnScreen(QWidget& window, QSize oldSize) {
+    const QRect frame = window.frameGeometry();
+    const QRect before(frame.topLeft(), oldSize + frameExtra(window));
+    const QRect available = window.screen()->availableGeometry();
+    if (oldSize.isValid() && available.contains(before) && !available.contains(frame))
+        placeCentred(window, frame);
+}
+
 // Fits windows as they are shown, move screens, get their frames and get new forms.
 class ScreenFitter : public QObject {
 public:
@@ -110,11 +121,19 @@ protected:
         case QEvent::ScreenChangeInternal:
         case QEvent::LayoutRequest:
         case QEvent::Move:
-            if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow() && !fitting_) {
-                fitting_ = true;
-                fitToScreen(*w);
-                fitting_ = false;
-            }
+            if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow())
+                fit(*w);
+            break;
+        case QEvent::Resize:
+            if (auto* w = qobject_cast<QWidget*>(watched); w && w->isWindow() && w->isVisible())
+                keepOnScreen(*w, static_cast<QResizeEvent*>(event)->oldSize());
+            break;
+        // The window manager has framed the window by the time it is first exposed; Qt tells
+        // of the frame by no event of its own.
+        case QEvent::Expose:
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->windowHandle() == watched && w->isVisible())
+                    fit(*w);
             break;
         default:
             break;
@@ -123,6 +142,14 @@ protected:
     }
 
 private:
+    void fit(QWidget& window) {
+        if (fitting_)
+            return;
+        fitting_ = true;
+        fitToScreen(window);
+        fitting_ = false;
+    }
+
     bool fitting_ = false;
 };
 

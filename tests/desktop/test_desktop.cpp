@@ -12,15 +12,20 @@
 #include "info/tutorial_window.h"
 #include "recording_services.h"
 #include "temperature/temperature_window.h"
+#include "toolkit/form_zoom.h"
 #include "toolkit/layout_metrics.h"
 #include "toolkit/screen_fit.h"
 #include "toolkit/theme_colours.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -155,6 +160,57 @@ private slots:
                 QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
         }
     }
+    // With the desktop's text at 20 pt, twice the standard, each form is drawn twice as large as
+    // designed, every caption whole, in a window that keeps to the screen; back at the standard
+    // size it is drawn as designed, to the pixel. The converter's View menu zooms in steps, kept
+    // between runs, and back.
+    void largeText_data() { addWindowRows(); }
+    void largeText() {
+        QFETCH(QString, window);
+        QStandardPaths::setTestModeEnabled(true); // the user's own zoom stays out
+        QSettings(QStringLiteral("amplora"), QStringLiteral("amplora")).clear();
+        toolkit::useLayoutFont();
+        toolkit::followDesktopText(QFont(QStringLiteral("Sans Serif"), 9)); // whatever the theme's
+        toolkit::zoomForms();
+        toolkit::fitWindowsToScreens(); // a form larger than the screen scrolls
+        const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QImage designed = toolkit::formOf(*w).grab().toImage();
+        QHash<QWidget*, std::pair<QRect, int>> parts;
+        for (QWidget* part : toolkit::formOf(*w).findChildren<QWidget*>())
+            parts[part] = {part->geometry(), QFontInfo(part->font()).pixelSize()};
+        for (const auto& [points, zoom] : {std::pair{20, 2.0}, {9, 1.0}}) {
+            QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), points));
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QTRY_VERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+            for (auto [part, design] : parts.asKeyValueRange()) {
+                const QRect r = design.first;
+                QCOMPARE(part->geometry(), QRect(r.topLeft() * zoom, r.size() * zoom));
+                QCOMPARE(QFontInfo(part->font()).pixelSize(), int(design.second * zoom));
+                if (auto* label = qobject_cast<QLabel*>(part))
+                    QVERIFY2(captionFits(*label), qPrintable(label->objectName()));
+            }
+        }
+        QCOMPARE(toolkit::formOf(*w).grab().toImage(), designed);
+        if (window != "converter")
+            return;
+        for (const auto& [key, zoom] : {std::pair{Qt::Key_Plus, 1.1}, {Qt::Key_0, 1.0}}) {
+            QTest::keyClick(w.get(), key, Qt::ControlModifier);
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QMessageBox message(QMessageBox::Warning, "Input Error", "Entry out of range.");
+            message.show(); // laid out by Qt, in the zoomed font
+            QCOMPARE(QFontInfo(message.font()).pixelSize(),
+                     int(QFontInfo(QMessageBox().font()).pixelSize() * zoom));
+            static_cast<converter::ConverterWindow*>(w.get())->clearAll(); // a new form, zoomed
+            QTRY_VERIFY(toolkit::formOf(*w).findChild<QWidget*>("txtHZ")->isVisible());
+            QTRY_COMPARE(toolkit::formOf(*w).width(), qRound(designed.width() * zoom));
+            QCOMPARE(QSettings(QStringLiteral("amplora"), QStringLiteral("amplora"))
+                         .value(QStringLiteral("zoomStep"))
+                         .toInt(),
+                     zoom > 1 ? 6 : 5);
+        }
+    }
     void fitsScreen_data() { addWindowRows(); }
     void fitsScreen() {
         QFETCH(QString, window);
@@ -162,11 +218,13 @@ private slots:
         const std::unique_ptr<QWidget> w(kWindows[window].make(services_));
         w->adjustSize();
         const QSize designed = w->size();
+        const QRect screen = w->screen()->availableGeometry();
+        w->move(screen.topLeft()); // where the user put it: on the screen, off its centre
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QRect screen = w->screen()->availableGeometry();
         const QSize frame = w->frameGeometry().size() - w->size();
         QVERIFY(screen.contains(w->frameGeometry()));
+        QCOMPARE(w->pos(), screen.topLeft()); // fitted, it is left there
         auto* area = w->findChild<QScrollArea*>();
         if (!area) {
             QCOMPARE(w->size(), designed);

@@ -81,14 +81,40 @@ def screen_reader(s):
     convert(s)
     if not s.has(s.control(window, "Acceleration, g, pk", "text"), "FOCUSED"):
         raise Failure("the focus left the box typed in")
+    moves = s.listen("object:state-changed:focused", "object:text-caret-moved",
+                     "object:text-selection-changed")
     s.keys("Tab")  # the focus moves on: the box's own description comes back
-    if not wait_for(lambda: s.heard() and len(said) == 2):
+    if not wait_for(lambda: s.heard() and len(said) == 4):
         raise Failure("heard %r" % [text for _, text in said])
-    (box, text), (_, restored) = said
+    # A screen reader names the box it enters from its focus, which must come first.
+    entered = [kind for source, kind in moves
+               if s._try(source.get_name) == "Velocity, in/sec, rms"]
+    if entered[:1] != ["object:state-changed:focused"]:
+        raise Failure("entering in/sec rms reported %r" % entered)
+    pair, (box, text), (_, restored) = said[0][1], said[-2], said[-1]
+    if pair != "Converted: Frequency, Hz 50.0; Frequency, CPM 3000.0":
+        raise Failure("the frequency's ENTER said %r" % pair)
     if not ("0.707" in text and "126.9" in text and text.startswith("Converted: ")) or restored:
         raise Failure("heard %r, then %r" % (text, restored))
     if s._try(box.get_name) != "Acceleration, g, pk":
         raise Failure("said by %r, not by the box typed in" % s._try(box.get_name))
+
+
+def announcements(s):
+    """Copy All Results, Clear and a temperature conversion are each said once."""
+    said = s.listen("object:property-change:accessible-description")
+    window = convert(s)
+    expected = []
+    clear = s.control(window, "Clear", "push button")
+    for act, words in ((lambda: s.keys("ctrl+shift+c"), "Copied 12 results"),
+                       (lambda: s.click(clear), "Form cleared"),
+                       (lambda: (s.keys("alt+t"), s.window("Temperature Conversion"),
+                                 s.type("100"), s.keys("Return")),
+                        "Converted: Fahrenheit 100.0; Celsius 37.8")):
+        act()
+        expected.append(words)
+        if not wait_for(lambda: s.heard() and [t for _, t in said if t][2:] == expected):
+            raise Failure("heard %r" % [t for _, t in said if t])
 
 
 def middle_click(s):
@@ -107,4 +133,4 @@ def middle_click(s):
 
 if __name__ == "__main__":
     sys.exit(main({f.__name__: f for f in (road, range_message, clear, exit_with_contact_open,
-                                           middle_click, screen_reader)}))
+                                           middle_click, screen_reader, announcements)}))

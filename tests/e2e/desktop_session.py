@@ -163,13 +163,14 @@ class Session:
                 return found
         return None
 
-    def listen(self, event):
+    def listen(self, event, *more):
         """From now on, collects the (source, text) of every event of this type; wait_for
-        hears them through heard()."""
+        hears them through heard(). With more types, the (source, type) of each, in order."""
         events = []
         listener = self.Atspi.EventListener.new(
-            lambda e: events.append((e.source, e.any_data)))
-        listener.register(event)
+            lambda e: events.append((e.source, e.type if more else e.any_data)))
+        for kind in (event,) + more:
+            listener.register(kind)
         self.listeners.append(listener)  # alive as long as the session
         return events
 

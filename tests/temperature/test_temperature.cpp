@@ -1,6 +1,7 @@
 // The temperature window: its model as a table, and the window through real keys.
 #include "entry/typist.h"
 #include "recording_services.h"
+#include "temperature/spoken_text.h"
 #include "temperature/temperature_scale.h"
 #include "temperature/temperature_window.h"
 #include "toolkit/entry_box.h"
@@ -37,6 +38,9 @@ private slots:
         QTest::newRow("leaving an empty box changes nothing") << "C:20|F:<"
                                                               << ""
                                                               << "20" << 0;
+        QTest::newRow("a refused key keeps the other box") << "C:20\n|F:x"
+                                                           << "68.0"
+                                                           << "20" << 0;
         QTest::newRow("typing empties the other box") << "C:20\n|F:5"
                                                       << "5"
                                                       << "" << 0;
@@ -104,6 +108,18 @@ private slots:
         QCOMPARE(scale.rowOfCelsius(100), scale.rowOfFahrenheit(212));
     }
 
+    // A conversion is said with both temperatures, one decimal at least, Fahrenheit first.
+    void announcement() {
+        for (const auto& [keys, said] :
+             {std::pair{"F:100\n", "Converted: Fahrenheit 100.0; Celsius 37.8"},
+              {"C:-41.25\n", "Converted: Fahrenheit -42.3; Celsius -41.25"}}) {
+            temperature::TemperatureModel model;
+            entry::Typist(model).type(keys[0] == 'F' ? Scale::Fahrenheit : Scale::Celsius,
+                                      keys + 2);
+            QCOMPARE(temperature::conversionAnnouncement(model), said);
+        }
+    }
+
     // SHIFT+TAB from Celsius converts and selects the whole Fahrenheit text; ALT types nothing.
     void windowThroughKeys() {
         RecordingServices services;
@@ -118,7 +134,7 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, degC, Qt::Key_A, QStringLiteral("a"), Qt::AltModifier);
         QTest::keyClick(degC, Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(degC->text(), QStringLiteral("20"));
-        QCOMPARE(degF->selectedText(), QStringLiteral("68.0"));
+        QTRY_COMPARE(degF->selectedText(), QStringLiteral("68.0")); // once the focus is told
         QCOMPARE(services.events, QStringList());
         QVERIFY(degF->accessibleName().contains("Fahrenheit") &&
                 degC->accessibleName().contains("Celsius"));
