@@ -1,6 +1,8 @@
 // Display patterns rendered from a value's 15 significant digits, exactly and quickly.
 #include "engine/display_format.h"
 
+#include "engine/decimal_text.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -336,7 +338,7 @@ double round15(double value) {
                                        std::chars_format::scientific, kSignificantDigits - 1);
     // Just below DBL_MAX the 15-digit value lies beyond the range; keep the value then.
     double rounded = value;
-    std::from_chars(text, written.ptr, rounded);
+    readDecimal(text, written.ptr, rounded);
     return rounded;
 }
 

@@ -9,7 +9,7 @@ ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
 FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 
 # What it takes to build and run the program.
-RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+RUN_PACKAGES=(cmake g++ make pkg-config libfast-float-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   qt6-wayland libcanberra-dev libgl-dev fonts-liberation2 libbenchmark-dev)
 
 # What the fuzz targets need besides the build tools: clang and its libFuzzer runtime.
