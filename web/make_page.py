@@ -77,7 +77,7 @@ class Page:
         if what == 'size':
             return f' style="--w:{w.geometry[2]}px;--h:{w.geometry[3]}px"'
         if what == 'title':
-            return html.escape(w.prop('windowTitle'))
+            return html.escape(w.prop('windowTitle') or w.prop('title'))
         if what == 'plain':  # a menu entry's caption without its access-key mark
             return html.escape(w.prop('text').replace('&', ''))
         return self.text(form, w)

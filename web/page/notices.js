@@ -23,6 +23,7 @@ export function cue(el) {
   el.classList.remove('refused');
   void el.offsetWidth; // restart the flash
   el.classList.add('refused');
+  el.addEventListener('animationend', () => el.classList.remove('refused'), { once: true });
 }
 
 // Messages one after another, each closed before the next; beeps at once.
