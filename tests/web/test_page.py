@@ -73,7 +73,7 @@ def type_keys(d, keys):
     said = []
     for token in re.findall(r'\^.|.', keys):
         press(d, token)
-        if js(d, "document.getElementById('message').open"):
+        while js(d, "document.getElementById('message').open"):
             assert js(d, "document.activeElement.id") == 'messageOk'
             said.append(js(d, "document.getElementById('messageText').textContent"))
             ActionChains(d).send_keys(Keys.ENTER).perform()
