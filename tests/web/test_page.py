@@ -9,7 +9,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-SITE, REPLAY, CASE = sys.argv[1:4]
+REPLAY = None  # the native model's replay program
 KEYS = {'E': Keys.ENTER, 'B': Keys.BACKSPACE}
 RANGE_HZ = 'Entry out of range.  Value must be between  1 and  100000'
 
@@ -19,8 +19,13 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, *args):  # a browser that quits mid-transfer
+        pass
+
+
 def serve(folder):
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
+    server = Server(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f'http://127.0.0.1:{server.server_port}/'
 
@@ -247,6 +252,7 @@ CASES = {'differential': differential, 'keys': keys, 'reference': reference, 'ta
          'offline': offline}
 
 if __name__ == '__main__':
+    SITE, REPLAY, CASE = sys.argv[1:4]
     site = tempfile.mkdtemp()
     shutil.copytree(SITE, site, dirs_exist_ok=True)
     url = serve(site)
