@@ -62,6 +62,7 @@ export class EntryBoxes {
 
   keys(el, i, codes) {
     const notices = [];
+    el.classList.remove('refused');
     for (const code of codes) {
       this.keyDown(i, notices);
       this.press(el, i, code, notices);

@@ -25,8 +25,7 @@ export function cue(el) {
   if (!el) return;
   el.classList.remove('refused');
   void el.offsetWidth; // restart the flash
-  el.classList.add('refused');
-  el.addEventListener('animationend', () => el.classList.remove('refused'), { once: true });
+  el.classList.add('refused'); // until the box's next key: the last key's verdict
 }
 
 // Messages one after another, each closed before the next; beeps at once.
