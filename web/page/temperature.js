@@ -10,7 +10,7 @@ export class Temperature {
     this.wasm = wasm;
     this.inputs = [document.getElementById('degF'), document.getElementById('degC')];
     this.model = null;
-    this.boxes = new EntryBoxes(this.inputs, () => this.model, () => {});
+    this.boxes = new EntryBoxes(this.inputs, () => this.model, () => {}, wasm.longestText);
     this.inputs.forEach((el, i) =>
       el.addEventListener('blur', () => {
         // Leaving a box converts it; a message taking the focus is no leaving.
