@@ -2,7 +2,7 @@
 # The web edition in headless Chromium through WebDriver: typed sessions give the native
 # model's digits, keys and messages, the reference, TAB, Copy All, the temperature window,
 # the phone layout, printing and working offline. Usage: test_page.py SITE REPLAY CASE
-import functools, http.server, random, re, shutil, subprocess, sys, tempfile, threading, time
+import atexit, functools, http.server, random, re, shutil, subprocess, sys, tempfile, threading, time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -24,6 +24,12 @@ class Server(http.server.ThreadingHTTPServer):
         pass
 
 
+def scratch():  # a private folder, removed at the end
+    path = tempfile.mkdtemp()
+    atexit.register(shutil.rmtree, path, True)
+    return path
+
+
 def serve(folder):
     server = Server(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -35,7 +41,7 @@ def start(url, width=1024, height=768, mobile=False):
     for flag in ('--headless --no-sandbox --disable-gpu --disable-quic --no-first-run '
                  '--disable-background-networking --disable-component-update --disable-sync').split():
         o.add_argument(flag)
-    o.add_argument('--user-data-dir=' + tempfile.mkdtemp())
+    o.add_argument('--user-data-dir=' + scratch())
     o.add_argument(f'--window-size={width},{height}')
     d = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=o)
     if mobile:
@@ -253,7 +259,7 @@ CASES = {'differential': differential, 'keys': keys, 'reference': reference, 'ta
 
 if __name__ == '__main__':
     SITE, REPLAY, CASE = sys.argv[1:4]
-    site = tempfile.mkdtemp()
+    site = scratch()
     shutil.copytree(SITE, site, dirs_exist_ok=True)
     url = serve(site)
     driver = start(url)
