@@ -1,9 +1,10 @@
 // Display patterns rendered from a value's 15 significant digits, exactly and quickly.
 #include "engine/display_format.h"
 
+#include "engine/decimal_text.h"
+
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -30,8 +31,8 @@ struct Decimal15 {
 // The exact conversion for every finite value: the library's correctly rounded digits.
 Decimal15 convertedDecimal15(double value) {
     char text[kScientificBufferSize];
-    const auto written = std::to_chars(text, text + sizeof text, value,
-                                       std::chars_format::scientific, kSignificantDigits - 1);
+    const char* const written = writeDecimal(text, text + sizeof text, value,
+                                             DecimalStyle::Scientific, kSignificantDigits - 1);
     const char* p = text;
     Decimal15 decimal;
     if (*p == '-') {
@@ -46,7 +47,7 @@ Decimal15 convertedDecimal15(double value) {
     if (*p == '+') {
         ++p; // from_chars takes '-' but not '+'
     }
-    std::from_chars(p, written.ptr, decimal.exponent);
+    std::from_chars(p, written, decimal.exponent);
     return decimal;
 }
 
@@ -91,7 +92,8 @@ bool quickSignificand(double value, std::uint64_t& significand, int& exponent) {
     constexpr int kExponentBias = 1075; // the bias and the mantissa's 52 places
     constexpr std::uint64_t kMantissaMask = (std::uint64_t{1} << kMantissaBits) - 1;
     constexpr int kExponentMask = 0x7ff;
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
     const int biased = static_cast<int>(bits >> kMantissaBits) & kExponentMask;
     if (biased == 0 || biased == kExponentMask)
         return false; // zero, subnormal, not finite
@@ -116,7 +118,7 @@ bool quickSignificand(double value, std::uint64_t& significand, int& exponent) {
             whole = static_cast<std::uint64_t>(halves >> 1);
             half = (halves & 1) != 0;
             // 5^p is odd: the lowest bit set in the product is m's.
-            beyond = std::countr_zero(m) < shift - 1;
+            beyond = __builtin_ctzll(m) < shift - 1; // m is never 0
         }
         if (whole < kLowestSignificand) {
             --k;
@@ -332,11 +334,11 @@ double round15(double value) {
         }
     }
     char text[kScientificBufferSize];
-    const auto written = std::to_chars(text, text + sizeof text, value,
-                                       std::chars_format::scientific, kSignificantDigits - 1);
+    const char* const written = writeDecimal(text, text + sizeof text, value,
+                                             DecimalStyle::Scientific, kSignificantDigits - 1);
     // Just below DBL_MAX the 15-digit value lies beyond the range; keep the value then.
     double rounded = value;
-    std::from_chars(text, written.ptr, rounded);
+    readDecimal(text, written, rounded);
     return rounded;
 }
 

@@ -1,11 +1,11 @@
 // The key filter: which keys may reach an entry box, and the range message.
 #include "entry/keyfilter.h"
 
+#include "engine/decimal_text.h"
 #include "entry/numeric_value.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 namespace entry {
 namespace {
@@ -38,9 +38,9 @@ double prospectiveValue(std::string_view text, std::size_t selStart, std::size_t
 std::string boundText(double bound) {
     std::array<char, 32> buffer{};
     const double magnitude = bound < 0 ? -bound : bound;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::general, kBoundDigits);
-    std::string digits(buffer.data(), result.ptr);
+    char* const end = engine::writeDecimal(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                           engine::DecimalStyle::General, kBoundDigits);
+    std::string digits(buffer.data(), end);
     std::replace(digits.begin(), digits.end(), 'e', 'E');
     return (bound < 0 ? "-" : " ") + digits;
 }

@@ -1,6 +1,8 @@
 // Reading the leading number of a text, correctly rounded, never infinite.
 #include "entry/numeric_value.h"
 
+#include "engine/decimal_text.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,7 +10,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <system_error>
 
 namespace entry {
 
@@ -141,10 +142,8 @@ double magnitudeOf(const Digits& digits, std::int64_t pointExponent) {
     *end++ = 'e';
     end = std::to_chars(end, clean + room, pointExponent).ptr;
     double magnitude = 0.0;
-    const auto [stop, error] = std::from_chars(clean, end, magnitude);
-    (void)stop;
     // Out of range near the edges: overflow saturates, underflow gives 0.
-    if (error != std::errc() || !std::isfinite(magnitude))
+    if (!engine::readDecimal(clean, end, magnitude))
         magnitude = pointExponent > 0 ? std::numeric_limits<double>::max() : 0.0;
     return magnitude;
 }

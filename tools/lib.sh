@@ -9,8 +9,13 @@ ASAN_BUILD_DIR="${ASAN_BUILD_DIR:-$ROOT/build-asan}"
 FUZZ_BUILD_DIR="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 
 # What it takes to build and run the program.
-RUN_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+RUN_PACKAGES=(cmake g++ make pkg-config libfast-float-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
   qt6-wayland libcanberra-dev libgl-dev fonts-liberation2 libbenchmark-dev)
+
+# The web edition (Emscripten, with node's acorn for its optimiser), and for its tests a
+# browser and its driver.
+WEB_PACKAGES=(emscripten node-acorn libfast-float-dev)
+WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
 
 # What the fuzz targets need besides the build tools: clang and its libFuzzer runtime.
 FUZZ_PACKAGES=(cmake make clang libclang-rt-14-dev)
@@ -59,7 +64,7 @@ build_tree() {
 
 # The sanitizer tree in $1; -O1 keeps the tests quick under ASan.
 configure_asan_tree() {
-  configure_tree "$1" Debug -DAMPLORA_TESTS=ON "-DCMAKE_CXX_FLAGS=-O1 $SANITIZE_FLAGS" \
+  configure_tree "$1" Debug -DAMPLORA_TESTS=ON -DAMPLORA_WEB=OFF "-DCMAKE_CXX_FLAGS=-O1 $SANITIZE_FLAGS" \
     "-DCMAKE_EXE_LINKER_FLAGS=$SANITIZE_FLAGS"
 }
 build_asan_tree() {
