@@ -157,7 +157,9 @@ def reference(d, url):
     by_id(d, 'OptdBISO').click()
     assert js(d, captions) == [True, True, False, False]
     assert by_id(d, 'txtAdB').get_attribute('aria-label').endswith('(ISO)')
-    type_into(d, 'txtHZ', 'x')  # even a refused key locks the reference
+    type_into(d, 'txtHZ', 'x')  # a refused key changes nothing
+    assert not js(d, "document.getElementById('Frame1').disabled")
+    type_into(d, 'txtHZ', '5')
     assert js(d, "document.getElementById('Frame1').disabled")
     by_id(d, 'Command2').click()
     assert js(d, "[OptdBUS.checked, Frame1.disabled, document.activeElement.id]") == [True, False, 'txtHZ']
