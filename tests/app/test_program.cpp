@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -62,9 +63,10 @@ private slots:
         window->findChild<QAction*>("mnu81")->trigger();
         QWidget* contact = program.contactWindow();
         QVERIFY(contact && contact->isVisible());
-        // Over the converter, not in the middle of the screen (as wide as the window here).
-        QVERIFY(std::abs(contact->geometry().center().y() - window->geometry().center().y()) < 9);
-        QCOMPARE(contact->parentWidget(), window);
+        // A window of its own that the converter can come forward over.
+        QCOMPARE(contact->parentWidget(), nullptr);
+        QCOMPARE(contact->windowHandle()->transientParent(), nullptr);
+        QCOMPARE(contact->windowType(), Qt::Window);
         const QPointer<QWidget> oldHz = window->findChild<QWidget*>("txtHZ");
         QTest::keyClicks(oldHz, "50");
         const WId id = window->winId();
@@ -146,6 +148,35 @@ private slots:
         QCOMPARE(small.pos(), screen.topLeft());
         toolkit::placeCentred(small, QRect(screen.bottomRight(), QSize(20, 10)));
         QCOMPARE(small.frameGeometry().bottomRight(), screen.bottomRight());
+    }
+
+    // The contact window opens beside the converter where the screen has room, else where it
+    // hides the least of it, never off the screen's available area.
+    void besideTheOwner_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("place");
+        const QSize contact(800, 600);
+        const QRect wide(0, 0, 1920, 1080);
+        QTest::newRow("right") << contact << QRect(100, 100, 700, 560) << wide << QPoint(800, 100);
+        QTest::newRow("right, raised to fit")
+            << contact << QRect(100, 600, 700, 400) << wide << QPoint(800, 480);
+        QTest::newRow("left") << contact << QRect(1000, 100, 700, 560) << wide << QPoint(200, 100);
+        QTest::newRow("below") << contact << QRect(600, 0, 700, 400) << wide << QPoint(600, 400);
+        QTest::newRow("least covered, right first")
+            << contact << QRect(333, 104, 700, 560) << QRect(0, 0, 1366, 768) << QPoint(566, 168);
+        QTest::newRow("least covered, beside a panel")
+            << contact << QRect(800, 50, 700, 560) << QRect(64, 32, 1856, 1048) << QPoint(64, 480);
+        QTest::newRow("larger than the screen")
+            << QSize(1000, 900) << QRect(0, 0, 715, 512) << QRect(0, 0, 910, 512) << QPoint(0, 0);
+    }
+    void besideTheOwner() {
+        QFETCH(QSize, size);
+        QFETCH(QRect, owner);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, place);
+        QCOMPARE(toolkit::besideOwner(size, owner, available), place);
     }
 
     // A PDF file that cannot be written whole is reported and leaves nothing behind.
