@@ -23,7 +23,33 @@ def wait_for(predicate, timeout=TIMEOUT):
         time.sleep(0.05)
 
 
+# Kept from the caller: where programs are, and how a sanitized build reports. Everything
+# else of the caller's session (its display, buses, sound server, theme, scale, fonts,
+# language) stays out of every case.
+KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
+
+
+def private_environment(home):
+    env = {name: os.environ[name] for name in KEPT if name in os.environ}
+    for name in ("config", "data", "cache"):
+        os.makedirs(os.path.join(home, name), exist_ok=True)
+    # Sounds go nowhere through ALSA, never to a sound server: a case listening for one
+    # writes a configuration of its own.
+    silence = os.path.join(home, "asound.conf")
+    with open(silence, "w") as f:
+        f.write("pcm.!default { type null }")
+    env.update(HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+               XDG_DATA_HOME=os.path.join(home, "data"),
+               XDG_CACHE_HOME=os.path.join(home, "cache"), LANG="C.UTF-8", LC_ALL="C.UTF-8",
+               CANBERRA_DRIVER="alsa", ALSA_CONFIG_PATH=silence)
+    return env
+
+
 class Session:
+    screen = "1280x1024"  # the X server's screen
+    scale = None  # QT_SCALE_FACTOR of the program, where set
+    window_manager = False  # a window manager on the X server, as on a desktop
+
     def __init__(self, program):
         self.procs, self.errors, self.listeners = [], None, []
         self.runtime = tempfile.TemporaryDirectory()
@@ -35,15 +61,18 @@ class Session:
 
     def _start(self, program):
         os.chmod(self.runtime.name, 0o700)
+        # This process talks to the private buses too (the accessibility bindings).
+        env = private_environment(self.runtime.name)
+        os.environ.clear()
+        os.environ.update(env)
         display = self._start_display()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
                           stdout=subprocess.PIPE, text=True)
         address = bus.stdout.readline().strip()
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS",
-                     "QT_ACCESSIBILITY", "QT_IM_MODULE"):
-            os.environ.pop(name, None)
         os.environ.update(display, DBUS_SESSION_BUS_ADDRESS=address,
-                          XDG_RUNTIME_DIR=self.runtime.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        if self.scale:
+            os.environ["QT_SCALE_FACTOR"] = str(self.scale)
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         import gi
         gi.require_version("Atspi", "2.0")
@@ -70,7 +99,20 @@ class Session:
 
     def _start_display(self):
         """The display the program is shown on, as its environment names it."""
-        return dict(DISPLAY=self._start_x(), QT_QPA_PLATFORM="xcb")
+        display = self._start_x()
+        if self.window_manager:
+            self._start_window_manager(display)
+        return dict(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+
+    def _start_window_manager(self, display):
+        """Openbox, a small window manager that raises and focuses a window on a click."""
+        from Xlib import display as xlib
+        self._spawn(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display))
+        self.x = xlib.Display(display)
+        root = self.x.screen().root
+        managed = self.x.intern_atom("_NET_SUPPORTING_WM_CHECK")
+        if not wait_for(lambda: root.get_full_property(managed, 0)):
+            raise Failure("the window manager did not start")
 
     def _start_x(self):
         """An X server that answers. Display numbers start from one of this process's own, so
@@ -82,7 +124,7 @@ class Session:
             # for a moment.
             server = self._spawn(["Xvfb", ":%d" % number, "-displayfd", str(write_fd),
                                   "-noreset", "-nolisten", "tcp", "-screen", "0",
-                                  "1280x1024x24"], pass_fds=(write_fd,))
+                                  self.screen + "x24"], pass_fds=(write_fd,))
             os.close(write_fd)
             with os.fdopen(read_fd) as pipe:
                 ready = pipe.readline().strip()
@@ -192,6 +234,23 @@ class Session:
             raise Failure("expected %r, shown %r" % (
                 expected, {n: self.text(b) for n, b in boxes.items()}))
 
+    def extents(self, acc):
+        return self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
+
+    def on_top(self):
+        """The title of the window the window manager shows above all others."""
+        root = self.x.screen().root
+        stack = root.get_full_property(self.x.intern_atom("_NET_CLIENT_LIST_STACKING"), 0)
+        return stack and self.x.create_resource_object("window", stack.value[-1]).get_wm_name()
+
+    def activate(self, title):
+        """Brings the window forward and gives it the focus, as a taskbar or ALT+TAB does."""
+        ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
+                              "--name", "^%s$" % title], capture_output=True, text=True)
+        subprocess.run(["xdotool", "windowactivate", "--sync", ids.stdout.split()[-1]],
+                       check=True)
+        return len(ids.stdout.split())
+
     # Input ---------------------------------------------------------------------------------
 
     def keys(self, *keys):
@@ -201,10 +260,16 @@ class Session:
         subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
 
     def click(self, acc, button=1, repeat=1):
-        box = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "--repeat", str(repeat),
-                        str(button)], check=True)
+        box = self.extents(acc)
+        self.click_at(box.x + box.width // 2, box.y + box.height // 2, button, repeat)
+
+    def click_at(self, x, y, button=1, repeat=1):
+        """A click at a place the accessibility bus tells: Qt 6.4 tells it unscaled, in the
+        program's own units, the X server counts pixels."""
+        scale = self.scale or 1
+        subprocess.run(["xdotool", "mousemove", "--sync", str(round(x * scale)),
+                        str(round(y * scale)), "click", "--repeat", str(repeat), str(button)],
+                       check=True)
 
 
 def main(cases, desktop=Session):
