@@ -8,7 +8,7 @@ import re
 import subprocess
 import sys
 
-from converter_cases import CONVERTER, HZ, ONE_G_PEAK_AT_50
+from converter_cases import CONTACT, CONVERTER, HZ, ONE_G_PEAK_AT_50
 from desktop_session import Failure, Session, main, wait_for
 
 
@@ -83,9 +83,7 @@ def clear(s, window=None):
         s.control(window, HZ, "text").set_text_contents("50")
         s.expect_texts(window, {HZ: "50"})
     frame = window.path
-    clear = s.control(window, "Clear", "push button")
-    actions = [clear.get_action_name(i) for i in range(clear.get_n_actions())]
-    clear.do_action(actions.index("Press"))
+    press(s, window, "Clear")
 
     def started():  # the form is made afresh: its boxes are new objects
         for w in s.children(s.app):
@@ -125,6 +123,34 @@ def keys(s):
     clear(s, window)
 
 
+def press(s, window, name):
+    button = s.control(window, name, "push button")
+    actions = [button.get_action_name(i) for i in range(button.get_n_actions())]
+    button.do_action(actions.index("Press"))
+
+
+def contact(s):
+    """The contact window is a toplevel of its own, not one Weston keeps above the converter;
+    Clear and Exit work while it is open."""
+    window = s.window(CONVERTER)
+    if not wait_for(s.has_keyboard):
+        raise Failure("the converter never had the keyboard")
+    s.keys("alt+h", "c")
+    s.window(CONTACT)
+    if not wait_for(lambda: len(s.toplevels()[0]) == 2):
+        raise Failure("no toplevel for the contact window: %s" % (s.toplevels(),))
+    with open(s.protocol) as log:
+        parents = re.findall(r"xdg_toplevel@%s\.set_parent\((xdg_toplevel@\d+)"
+                             % s.toplevels()[0][1][1], log.read())
+    if parents:
+        raise Failure("the contact window is kept above %s" % parents)
+    clear(s)
+    press(s, s.window(CONVERTER), "Exit")
+    status = wait_for(lambda: s.program.poll() is not None and (s.program.returncode,))
+    if status != (0,):
+        raise Failure("the program ended with %r" % (status,))
+
+
 if __name__ == "__main__":
-    WaylandSession.keyboard = sys.argv[2] == "keys"
-    sys.exit(main({"clear": clear, "keys": keys}, WaylandSession))
+    WaylandSession.keyboard = sys.argv[2] in ("keys", "contact")
+    sys.exit(main({"clear": clear, "keys": keys, "contact": contact}, WaylandSession))
