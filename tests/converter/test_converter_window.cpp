@@ -158,6 +158,27 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
     }
 
+    // Under either reference TAB and SHIFT+TAB stop at the selected button and pass the other.
+    void referenceTabStops_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("US") << QStringLiteral("OptdBUS");
+        QTest::newRow("ISO") << QStringLiteral("OptdBISO");
+    }
+    void referenceTabStops() {
+        QFETCH(QString, chosen);
+        Window w;
+        auto* button = w.find<QRadioButton>(qPrintable(chosen));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(button->isChecked());
+        w.find<QWidget>("Command1")->setFocus();
+        const QStringList forth{chosen, "Picture1"}, back{chosen, "Command1"};
+        for (const auto& [key, stops] : {std::pair{Qt::Key_Tab, forth}, {Qt::Key_Backtab, back}})
+            for (const QString& stop : stops) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                QCOMPARE(QApplication::focusWidget()->objectName(), stop);
+            }
+    }
+
     // TAB selects a box's whole text; a click puts the caret where it lands; a box the model
     // wrote has its caret at the start, where typing goes in; a message box shows over the
     // boxes as the model has them once the key is handled.
