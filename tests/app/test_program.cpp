@@ -152,31 +152,21 @@ private slots:
 
     // The contact window opens beside the converter where the screen has room, else where it
     // hides the least of it, never off the screen's available area.
-    void besideTheOwner_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("owner");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QPoint>("place");
-        const QSize contact(800, 600);
-        const QRect wide(0, 0, 1920, 1080);
-        QTest::newRow("right") << contact << QRect(100, 100, 700, 560) << wide << QPoint(800, 100);
-        QTest::newRow("right, raised to fit")
-            << contact << QRect(100, 600, 700, 400) << wide << QPoint(800, 480);
-        QTest::newRow("left") << contact << QRect(1000, 100, 700, 560) << wide << QPoint(200, 100);
-        QTest::newRow("below") << contact << QRect(600, 0, 700, 400) << wide << QPoint(600, 400);
-        QTest::newRow("least covered, right first")
-            << contact << QRect(333, 104, 700, 560) << QRect(0, 0, 1366, 768) << QPoint(566, 168);
-        QTest::newRow("least covered, beside a panel")
-            << contact << QRect(800, 50, 700, 560) << QRect(64, 32, 1856, 1048) << QPoint(64, 480);
-        QTest::newRow("larger than the screen")
-            << QSize(1000, 900) << QRect(0, 0, 715, 512) << QRect(0, 0, 910, 512) << QPoint(0, 0);
-    }
     void besideTheOwner() {
-        QFETCH(QSize, size);
-        QFETCH(QRect, owner);
-        QFETCH(QRect, available);
-        QFETCH(QPoint, place);
-        QCOMPARE(toolkit::besideOwner(size, owner, available), place);
+        const QRect wide(0, 0, 1920, 1080), panel(64, 32, 1856, 1048);
+        const struct {
+            QSize size;
+            QRect owner, available;
+            QPoint place;
+        } rows[] = {{{800, 600}, {100, 100, 700, 560}, wide, {800, 100}},  // right
+                    {{800, 600}, {100, 600, 700, 400}, wide, {800, 480}},  // right, raised
+                    {{800, 600}, {1000, 100, 700, 560}, wide, {200, 100}}, // left
+                    {{800, 600}, {600, 0, 700, 400}, wide, {600, 400}},    // below
+                    {{800, 600}, {333, 104, 700, 560}, {0, 0, 1366, 768}, {566, 168}}, // least
+                    {{800, 600}, {800, 50, 700, 560}, panel, {64, 480}},        // least, by a panel
+                    {{1000, 900}, {0, 0, 715, 512}, {0, 0, 910, 512}, {0, 0}}}; // too large
+        for (const auto& row : rows)
+            QCOMPARE(toolkit::besideOwner(row.size, row.owner, row.available), row.place);
     }
 
     // A PDF file that cannot be written whole is reported and leaves nothing behind.

@@ -23,26 +23,19 @@ def wait_for(predicate, timeout=TIMEOUT):
         time.sleep(0.05)
 
 
-# Kept from the caller: where programs are, and how a sanitized build reports. Everything
-# else of the caller's session (its display, buses, sound server, theme, scale, fonts,
-# language) stays out of every case.
+# Kept from the caller: where programs are, how a sanitized build reports. Nothing else of
+# the caller's session (display, buses, sound server, theme, scale, fonts, language) reaches a
+# case; sounds go through ALSA into nothing (a case listening for one sets a device of its own).
 KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
 
 
 def private_environment(home):
-    env = {name: os.environ[name] for name in KEPT if name in os.environ}
-    for name in ("config", "data", "cache"):
-        os.makedirs(os.path.join(home, name), exist_ok=True)
-    # Sounds go nowhere through ALSA, never to a sound server: a case listening for one
-    # writes a configuration of its own.
-    silence = os.path.join(home, "asound.conf")
-    with open(silence, "w") as f:
+    with open(os.path.join(home, "asound.conf"), "w") as f:
         f.write("pcm.!default { type null }")
-    env.update(HOME=home, XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
-               XDG_DATA_HOME=os.path.join(home, "data"),
-               XDG_CACHE_HOME=os.path.join(home, "cache"), LANG="C.UTF-8", LC_ALL="C.UTF-8",
-               CANBERRA_DRIVER="alsa", ALSA_CONFIG_PATH=silence)
-    return env
+    return dict({n: os.environ[n] for n in KEPT if n in os.environ}, HOME=home,
+                XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home,
+                XDG_CACHE_HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8", CANBERRA_DRIVER="alsa",
+                ALSA_CONFIG_PATH=os.path.join(home, "asound.conf"))
 
 
 class Session:
@@ -61,9 +54,8 @@ class Session:
 
     def _start(self, program):
         os.chmod(self.runtime.name, 0o700)
-        # This process talks to the private buses too (the accessibility bindings).
         env = private_environment(self.runtime.name)
-        os.environ.clear()
+        os.environ.clear()  # this process talks to the private buses too
         os.environ.update(env)
         display = self._start_display()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
@@ -109,9 +101,8 @@ class Session:
         from Xlib import display as xlib
         self._spawn(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display))
         self.x = xlib.Display(display)
-        root = self.x.screen().root
-        managed = self.x.intern_atom("_NET_SUPPORTING_WM_CHECK")
-        if not wait_for(lambda: root.get_full_property(managed, 0)):
+        if not wait_for(lambda: self.x.screen().root.get_full_property(
+                self.x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0)):
             raise Failure("the window manager did not start")
 
     def _start_x(self):
@@ -244,12 +235,9 @@ class Session:
         return stack and self.x.create_resource_object("window", stack.value[-1]).get_wm_name()
 
     def activate(self, title):
-        """Brings the window forward and gives it the focus, as a taskbar or ALT+TAB does."""
-        ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
-                              "--name", "^%s$" % title], capture_output=True, text=True)
-        subprocess.run(["xdotool", "windowactivate", "--sync", ids.stdout.split()[-1]],
-                       check=True)
-        return len(ids.stdout.split())
+        """Brings the window forward and gives it the focus, as a taskbar does."""
+        subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid), "--name",
+                        "^%s$" % title, "windowactivate", "--sync"], check=True)
 
     # Input ---------------------------------------------------------------------------------
 
