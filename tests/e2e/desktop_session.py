@@ -179,12 +179,14 @@ class Session:
             found = [w for w in self.children(self.app) if self._try(w.get_name) == title]
             ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
                                   "--name", "^%s$" % title], capture_output=True, text=True)
-            return found and ids.stdout.split() and (found[0], ids.stdout.split()[-1])
+            # A window manager may not have mapped it yet: then it cannot take the focus.
+            return found and ids.stdout.split() and subprocess.run(
+                ["xdotool", "windowfocus", "--sync", ids.stdout.split()[-1]],
+                stderr=subprocess.DEVNULL).returncode == 0 and found[0]
         found = wait_for(mapped)
         if not found:
             raise Failure("no window %r" % title)
-        subprocess.run(["xdotool", "windowfocus", "--sync", found[1]], check=True)
-        return found[0]
+        return found
 
     def control(self, root, name, role):
         for child in self.children(root):

@@ -132,10 +132,13 @@ def press(s, window, name):
 def contact(s):
     """The contact window is a toplevel of its own, not kept above the converter, which
     stays usable: Clear and Exit work."""
-    s.window(CONVERTER)
+    window = s.window(CONVERTER)
     if not wait_for(s.has_keyboard):
         raise Failure("the converter never had the keyboard")
-    s.keys("alt+h", "c")
+    s.keys("alt+h")  # the menu takes the next key once it is open
+    if not wait_for(lambda: s.control(window, "Contact Orvane", "menu item")):
+        raise Failure("the Help menu did not open")
+    s.keys("c")
     s.window(CONTACT)
     created = wait_for(lambda: len(s.toplevels()[0]) == 2 and s.toplevels()[0])
     with open(s.protocol) as log:
