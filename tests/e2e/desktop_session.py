@@ -174,18 +174,21 @@ class Session:
 
     def window(self, title):
         """Waits for the window with this title and gives it the keyboard focus."""
+        seen = []
+
         def mapped():
             self.running()
             found = [w for w in self.children(self.app) if self._try(w.get_name) == title]
             ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
                                   "--name", "^%s$" % title], capture_output=True, text=True)
+            seen[:] = [len(found), ids.stdout.split()]
             # A window manager may not have mapped it yet: then it cannot take the focus.
             return found and ids.stdout.split() and subprocess.run(
                 ["xdotool", "windowfocus", "--sync", ids.stdout.split()[-1]],
                 stderr=subprocess.DEVNULL).returncode == 0 and found[0]
         found = wait_for(mapped)
         if not found:
-            raise Failure("no window %r" % title)
+            raise Failure("no window %r (on the bus %d times, X windows %s)" % (title, *seen))
         return found
 
     def control(self, root, name, role):
