@@ -182,9 +182,10 @@ class Session:
             ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
                                   "--name", "^%s$" % title], capture_output=True, text=True)
             seen[:] = [len(found), ids.stdout.split()]
-            # A window manager may not have mapped it yet: then it cannot take the focus.
+            # A window manager may not have mapped it yet, and is asked for the focus.
+            focus = "windowactivate" if self.window_manager else "windowfocus"
             return found and ids.stdout.split() and subprocess.run(
-                ["xdotool", "windowfocus", "--sync", ids.stdout.split()[-1]],
+                ["xdotool", focus, "--sync", ids.stdout.split()[-1]],
                 stderr=subprocess.DEVNULL).returncode == 0 and found[0]
         found = wait_for(mapped)
         if not found:
