@@ -153,24 +153,19 @@ private slots:
     }
 
     // Under either reference TAB and SHIFT+TAB stop at the selected button and pass the other.
-    void referenceTabStops_data() {
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("US") << QStringLiteral("OptdBUS");
-        QTest::newRow("ISO") << QStringLiteral("OptdBISO");
-    }
     void referenceTabStops() {
-        QFETCH(QString, chosen);
-        Window w;
-        auto* button = w.find<QRadioButton>(qPrintable(chosen));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(button->isChecked());
-        w.find<QWidget>("Command1")->setFocus();
-        const QStringList forth{chosen, "Picture1"}, back{chosen, "Command1"};
-        for (const auto& [key, stops] : {std::pair{Qt::Key_Tab, forth}, {Qt::Key_Backtab, back}})
-            for (const QString& stop : stops) {
+        for (const QString chosen : {"OptdBUS", "OptdBISO"}) {
+            Window w;
+            QTest::mouseClick(w.find<QRadioButton>(qPrintable(chosen)), Qt::LeftButton);
+            w.find<QWidget>("Command1")->setFocus();
+            for (const auto& [key, stop] : {std::pair{Qt::Key_Tab, chosen},
+                                            {Qt::Key_Tab, "Picture1"},
+                                            {Qt::Key_Backtab, chosen},
+                                            {Qt::Key_Backtab, "Command1"}}) {
                 QTest::keyClick(QApplication::focusWidget(), key);
                 QCOMPARE(QApplication::focusWidget()->objectName(), stop);
             }
+        }
     }
 
     // TAB selects a box's whole text; a click puts the caret where it lands; a box the model

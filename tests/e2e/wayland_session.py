@@ -136,12 +136,9 @@ def contact(s):
     # Shortcuts work in the active window only, which Weston may make it after the keyboard.
     if not wait_for(lambda: s.has_keyboard() and s.has(window, "ACTIVE")):
         raise Failure("the converter never had the keyboard")
-    # Held until the menu is open: Weston grants a menu only for the latest key event.
-    s._xdotool("keydown", "alt+h")
-    opened = wait_for(lambda: s.control(window, "Contact Orvane", "menu item"))
+    s._xdotool("keydown", "alt+h")  # held: Weston opens a menu for the latest key event only
+    wait_for(lambda: s.control(window, "Contact Orvane", "menu item"))
     s._xdotool("keyup", "alt+h")
-    if not opened:
-        raise Failure("the Help menu did not open")
     s.keys("c")
     s.window(CONTACT)
     created = wait_for(lambda: len(s.toplevels()[0]) == 2 and s.toplevels()[0])
