@@ -225,11 +225,15 @@ class Session:
         return self._try(lambda: self.Atspi.Text.get_text(acc, 0, -1))
 
     def expect_texts(self, window, expected):
-        boxes = {name: self.control(window, name, "text") for name in expected}
-        if not wait_for(lambda: self.running() and all(
-                self.text(boxes[n]) == t for n, t in expected.items())):
-            raise Failure("expected %r, shown %r" % (
-                expected, {n: self.text(b) for n, b in boxes.items()}))
+        boxes = {}
+
+        def shown():  # a box gone (Clear makes the form afresh) is looked for again
+            for n in expected:
+                if not boxes.get(n) or self.text(boxes[n]) is None:
+                    boxes[n] = self.control(window, n, "text")
+            return {n: boxes[n] and self.text(boxes[n]) for n in expected}
+        if not wait_for(lambda: self.running() and shown() == expected):
+            raise Failure("expected %r, shown %r" % (expected, shown()))
 
     def extents(self, acc):
         return self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
