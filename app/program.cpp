@@ -23,9 +23,9 @@ template <class Window> void showModal(toolkit::DesktopServices& services, QWidg
 
 Program::Program(toolkit::DesktopServices& services) : services_(services) {}
 
-// A window still open when the program ends goes with it; the Contact window is the
-// converter's child.
+// A window still open when the program ends goes with it.
 Program::~Program() {
+    delete contact_.data();
     delete converter_.data();
 }
 
@@ -58,10 +58,15 @@ void Program::open(converter::SecondaryWindow window) {
 
 void Program::openContactWindow() {
     if (!contact_) {
-        contact_ = new info::ContactWindow(services_, converter_);
+        // A window of its own, not one kept above the converter: the converter stays usable
+        // beside it and comes forward over it when clicked. It does not keep the program
+        // running once the converter is closed.
+        contact_ = new info::ContactWindow(services_);
+        contact_->setWindowFlags((contact_->windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
         contact_->setAttribute(Qt::WA_DeleteOnClose);
+        contact_->setAttribute(Qt::WA_QuitOnClose, false);
         contact_->adjustSize();
-        toolkit::placeCentred(*contact_, converter_->frameGeometry());
+        toolkit::placeBeside(*contact_, *converter_);
     }
     contact_->show();
     contact_->raise();

@@ -12,8 +12,8 @@ class DesktopServices;
 namespace app {
 
 // The converter window and every window it opens: Temperature, Help, Tutorial and About as
-// modal windows, the one Contact window beside it; and the end of the program. Each secondary
-// window is transient for the converter window and opens centred over it.
+// modal windows, transient for the converter and centred over it; the one Contact window, a
+// window of its own beside the converter; and the end of the program.
 class Program {
 public:
     explicit Program(toolkit::DesktopServices& services);

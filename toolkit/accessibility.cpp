@@ -1,8 +1,5 @@
-// Announcements, hidden controls and the toolkit controls' roles, as screen readers meet them.
+// Announcements, hidden controls and clickable controls, as screen readers meet them.
 #include "toolkit/accessibility.h"
-
-#include "toolkit/link_label.h"
-#include "toolkit/picture_box.h"
 
 #include <QAccessibleWidget>
 #include <QDBusConnection>
@@ -57,13 +54,13 @@ private:
 
 // A picture (an image), or a picture or text that opens something when clicked (a link,
 // opened by its press action as by a click).
-class ControlAccessible : public QAccessibleWidget {
+class ClickableAccessible : public QAccessibleWidget {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    ClickableAccessible(QWidget& control, OpensSomething opens)
+        : QAccessibleWidget(&control), opens_(opens) {}
 
     QAccessible::Role role() const override {
-        const auto* picture = qobject_cast<const PictureBox*>(object());
-        return picture && !picture->isLink() ? QAccessible::Graphic : QAccessible::Link;
+        return opens_(*object()) ? QAccessible::Link : QAccessible::Graphic;
     }
     QString text(QAccessible::Text t) const override {
         const auto* label = qobject_cast<const QLabel*>(object());
@@ -83,18 +80,17 @@ public:
         else
             QAccessibleWidget::doAction(name);
     }
+
+private:
+    OpensSomething opens_;
 };
 
-// Asked before Qt's own for every class of an object, most derived first.
-QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
-    if (!object || !object->isWidgetType())
+// Asked before Qt's own for every class of an object, most derived first: the containers of
+// hidden controls.
+QAccessibleInterface* makeContainerInterface(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType() || !containers().contains(object))
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String(PictureBox::staticMetaObject.className()) ||
-        className == QLatin1String(LinkLabel::staticMetaObject.className()))
-        return new ControlAccessible(widget);
-    if (!containers().contains(object))
-        return nullptr;
     if (className == QLatin1String("QDialog"))
         return new ContainerAccessible(widget, QAccessible::Dialog);
     if (className == QLatin1String("QWidget"))
@@ -153,9 +149,8 @@ public:
 
 } // namespace
 
-void installAccessibleInterfaces() {
-    static const bool installed = (QAccessible::installFactory(makeInterface), true);
-    Q_UNUSED(installed);
+QAccessibleInterface* clickableInterface(QWidget& control, OpensSomething opens) {
+    return new ClickableAccessible(control, opens);
 }
 
 void announce(QWidget& focused, const QString& text) {
@@ -165,7 +160,8 @@ void announce(QWidget& focused, const QString& text) {
 }
 
 void hideFromAssistiveTechnology(QWidget& widget) {
-    installAccessibleInterfaces();
+    static const bool installed = (QAccessible::installFactory(makeContainerInterface), true);
+    Q_UNUSED(installed);
     widget.setProperty(kHidden, true);
     QWidget* container = widget.parentWidget();
     if (!container || containers().contains(container))
@@ -174,7 +170,7 @@ void hideFromAssistiveTechnology(QWidget& widget) {
     QObject::connect(container, &QObject::destroyed,
                      [](QObject* gone) { containers().remove(gone); });
     // An interface made for the container before now shows every child; the next one comes
-    // from makeInterface().
+    // from makeContainerInterface().
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(container);
     if (made && !dynamic_cast<ContainerAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));

@@ -1,7 +1,9 @@
 // What screen readers learn of the windows beyond Qt's own: spoken announcements, the controls
-// they should not see, and the roles of the toolkit's own controls.
+// they should not see, and what a control that opens something is.
 #pragma once
 
+class QAccessibleInterface;
+class QObject;
 class QString;
 class QWidget;
 
@@ -19,8 +21,11 @@ void announce(QWidget& focused, const QString& text);
 // see, with everything inside it. For children of plain containers and dialogs.
 void hideFromAssistiveTechnology(QWidget& widget);
 
-// Lets the toolkit's controls tell screen readers what they are (pictures, links) and what
-// hideFromAssistiveTechnology() hides stay hidden. Idempotent; the toolkit's controls call it.
-void installAccessibleInterfaces();
+// What screen readers see of a control that shows a picture or a text and reports clicks with
+// a clicked() signal: a link they can press (the press emits clicked()) while `opens` says the
+// control opens something, else an image. A control's own unit hands it to Qt for its class;
+// a label's text is its name unless it has an accessible name.
+using OpensSomething = bool (*)(const QObject& control);
+QAccessibleInterface* clickableInterface(QWidget& control, OpensSomething opens);
 
 } // namespace toolkit

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -62,9 +63,10 @@ private slots:
         window->findChild<QAction*>("mnu81")->trigger();
         QWidget* contact = program.contactWindow();
         QVERIFY(contact && contact->isVisible());
-        // Over the converter, not in the middle of the screen (as wide as the window here).
-        QVERIFY(std::abs(contact->geometry().center().y() - window->geometry().center().y()) < 9);
-        QCOMPARE(contact->parentWidget(), window);
+        // A window of its own that the converter can come forward over.
+        QCOMPARE(contact->parentWidget(), nullptr);
+        QCOMPARE(contact->windowHandle()->transientParent(), nullptr);
+        QCOMPARE(contact->windowType(), Qt::Window);
         const QPointer<QWidget> oldHz = window->findChild<QWidget*>("txtHZ");
         QTest::keyClicks(oldHz, "50");
         const WId id = window->winId();
@@ -146,6 +148,25 @@ private slots:
         QCOMPARE(small.pos(), screen.topLeft());
         toolkit::placeCentred(small, QRect(screen.bottomRight(), QSize(20, 10)));
         QCOMPARE(small.frameGeometry().bottomRight(), screen.bottomRight());
+    }
+
+    // The contact window opens beside the converter where the screen has room, else where it
+    // hides the least of it, never off the screen's available area.
+    void besideTheOwner() {
+        const QRect wide(0, 0, 1920, 1080), panel(64, 32, 1856, 1048);
+        const struct {
+            QSize size;
+            QRect owner, available;
+            QPoint place;
+        } rows[] = {{{800, 600}, {100, 100, 700, 560}, wide, {800, 100}},  // right
+                    {{800, 600}, {100, 600, 700, 400}, wide, {800, 480}},  // right, raised
+                    {{800, 600}, {1000, 100, 700, 560}, wide, {200, 100}}, // left
+                    {{800, 600}, {600, 0, 700, 400}, wide, {600, 400}},    // below
+                    {{800, 600}, {333, 104, 700, 560}, {0, 0, 1366, 768}, {566, 168}}, // least
+                    {{800, 600}, {800, 50, 700, 560}, panel, {64, 480}},        // least, by a panel
+                    {{1000, 900}, {0, 0, 715, 512}, {0, 0, 910, 512}, {0, 0}}}; // too large
+        for (const auto& row : rows)
+            QCOMPARE(toolkit::besideOwner(row.size, row.owner, row.available), row.place);
     }
 
     // A PDF file that cannot be written whole is reported and leaves nothing behind.

@@ -155,12 +155,22 @@ private slots:
         QVERIFY(w.find<QLabel>("Label13")->isVisible() && w.find<QLabel>("Label14")->isVisible());
         QVERIFY(!w.find<QLabel>("Label5")->isVisible());
         QCOMPARE(w.find<QLabel>("Label13")->text(), QStringLiteral("AdB re 10E-6 m/sec², rms"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), w.find<QRadioButton>("OptdBISO"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    }
+
+    // Under either reference TAB and SHIFT+TAB stop at the selected button and pass the other.
+    void referenceTabStops() {
+        for (const QString chosen : {"OptdBUS", "OptdBISO"}) {
+            Window w;
+            QTest::mouseClick(w.find<QRadioButton>(qPrintable(chosen)), Qt::LeftButton);
+            w.find<QWidget>("Command1")->setFocus();
+            for (const auto& [key, stop] : {std::pair{Qt::Key_Tab, chosen},
+                                            {Qt::Key_Tab, "Picture1"},
+                                            {Qt::Key_Backtab, chosen},
+                                            {Qt::Key_Backtab, "Command1"}}) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                QCOMPARE(QApplication::focusWidget()->objectName(), stop);
+            }
+        }
     }
 
     // TAB selects a box's whole text; a click puts the caret where it lands; a box the model

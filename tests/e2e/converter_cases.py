@@ -2,9 +2,10 @@
 <program> <case>."""
 import sys
 
-from desktop_session import Failure, main, wait_for
+from desktop_session import Failure, Session, main, wait_for
 
 CONVERTER = " Orvane - Amplora Vibration Conversion Program"
+CONTACT = "Orvane - Contact Information"
 HZ, CPM = "Frequency, Hz", "Frequency, CPM"
 ONE_G_PEAK_AT_50 = {
     HZ: "50.0", CPM: "3000.0", "Acceleration, g, rms": "0.707", "Acceleration, g, pk": "1.0",
@@ -55,15 +56,42 @@ def clear(s):
         raise Failure("Clear moved the window from %r to %r" % (place, moved))
 
 
-def exit_with_contact_open(s):
+def press(s, window, name):
+    """A click on the button, once the wheel has scrolled it into the window's view."""
+    view = s.extents(window)
+    for _ in range(20):
+        box = s.extents(s.control(window, name, "push button"))
+        if box.y + box.height < view.y + view.height:
+            break
+        s.click_at(view.x + view.width // 2, view.y + view.height // 2, button=5)
+    s.click(s.control(window, name, "push button"))
+
+
+def contact_window(s):
+    """Beside the converter where the screen has room, else under it once the converter is
+    given the focus: boxes, Clear and Exit take clicks; Contact again brings it forward."""
     window = s.window(CONVERTER)
     s.keys("alt+h", "c")
-    s.window("Orvane - Contact Information")
-    s.window(CONVERTER)
-    s.keys("alt+f", "e")  # the contact window may cover the Exit button
-    status = wait_for(lambda: s.program.poll() is not None and (s.program.returncode,))
-    if status != (0,):
-        raise Failure("the program ended with %r" % (status,))
+    a, b = s.extents(window), s.extents(s.window(CONTACT))
+    covers = a.x < b.x + b.width and b.x < a.x + a.width and a.y < b.y + b.height
+    if covers != bool(s.scale) or not wait_for(lambda: s.on_top() == CONTACT):
+        raise Failure("the contact window %r, the converter %r" % (b, a))
+    if covers:
+        s.activate(CONVERTER)
+    s.click(s.control(window, HZ, "text"))
+    s.type("50")
+    s.expect_texts(window, {HZ: "50"})
+    press(s, window, "Clear")
+    s.expect_texts(window, {HZ: ""})
+    s.keys("alt+h", "c")
+    if not wait_for(lambda: s.on_top() == CONTACT) or [
+            s._try(w.get_name) for w in s.children(s.app)].count(CONTACT) != 1:
+        raise Failure("Contact chosen again did not bring the one contact window forward")
+    if covers:
+        s.activate(CONVERTER)
+    press(s, window, "Exit")
+    if wait_for(lambda: s.program.poll() is not None and (s.program.returncode,)) != (0,):
+        raise Failure("the program ended with %r" % s.program.poll())
 
 
 def screen_reader(s):
@@ -131,6 +159,16 @@ def middle_click(s):
         raise Failure("a middle click pasted: Hz %r, CPM %r" % (s.text(hz), s.text(cpm)))
 
 
+class ContactSession(Session):
+    """A desktop with a window manager, on a wide screen or on a laptop's at 150 %."""
+    window_manager = True
+
+
 if __name__ == "__main__":
-    sys.exit(main({f.__name__: f for f in (road, range_message, clear, exit_with_contact_open,
-                                           middle_click, screen_reader, announcements)}))
+    cases = {f.__name__: f for f in (road, range_message, clear, middle_click, screen_reader,
+                                     announcements)}
+    if sys.argv[2] in ("contact_window", "contact_window_at_150"):
+        ContactSession.screen, ContactSession.scale = (
+            ("1366x768", 1.5) if sys.argv[2].endswith("150") else ("2560x1440", None))
+        sys.exit(main({sys.argv[2]: contact_window}, ContactSession))
+    sys.exit(main(cases))

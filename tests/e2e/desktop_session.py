@@ -23,7 +23,26 @@ def wait_for(predicate, timeout=TIMEOUT):
         time.sleep(0.05)
 
 
+# Kept from the caller: where programs are, how a sanitized build reports. Nothing else of
+# the caller's session (display, buses, sound server, theme, scale, fonts, language) reaches a
+# case; sounds go through ALSA into nothing (a case listening for one sets a device of its own).
+KEPT = ("PATH", "ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")
+
+
+def private_environment(home):
+    with open(os.path.join(home, "asound.conf"), "w") as f:
+        f.write("pcm.!default { type null }")
+    return dict({n: os.environ[n] for n in KEPT if n in os.environ}, HOME=home,
+                XDG_RUNTIME_DIR=home, XDG_CONFIG_HOME=home, XDG_DATA_HOME=home,
+                XDG_CACHE_HOME=home, LANG="C.UTF-8", LC_ALL="C.UTF-8", CANBERRA_DRIVER="alsa",
+                ALSA_CONFIG_PATH=os.path.join(home, "asound.conf"))
+
+
 class Session:
+    screen = "1280x1024"  # the X server's screen
+    scale = None  # QT_SCALE_FACTOR of the program, where set
+    window_manager = False  # a window manager on the X server, as on a desktop
+
     def __init__(self, program):
         self.procs, self.errors, self.listeners = [], None, []
         self.runtime = tempfile.TemporaryDirectory()
@@ -35,15 +54,17 @@ class Session:
 
     def _start(self, program):
         os.chmod(self.runtime.name, 0o700)
+        env = private_environment(self.runtime.name)
+        os.environ.clear()  # this process talks to the private buses too
+        os.environ.update(env)
         display = self._start_display()
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address"],
                           stdout=subprocess.PIPE, text=True)
         address = bus.stdout.readline().strip()
-        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS",
-                     "QT_ACCESSIBILITY", "QT_IM_MODULE"):
-            os.environ.pop(name, None)
         os.environ.update(display, DBUS_SESSION_BUS_ADDRESS=address,
-                          XDG_RUNTIME_DIR=self.runtime.name, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+                          QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        if self.scale:
+            os.environ["QT_SCALE_FACTOR"] = str(self.scale)
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         import gi
         gi.require_version("Atspi", "2.0")
@@ -70,7 +91,19 @@ class Session:
 
     def _start_display(self):
         """The display the program is shown on, as its environment names it."""
-        return dict(DISPLAY=self._start_x(), QT_QPA_PLATFORM="xcb")
+        display = self._start_x()
+        if self.window_manager:
+            self._start_window_manager(display)
+        return dict(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+
+    def _start_window_manager(self, display):
+        """Openbox, a small window manager that raises and focuses a window on a click."""
+        from Xlib import display as xlib
+        self._spawn(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display))
+        self.x = xlib.Display(display)
+        if not wait_for(lambda: self.x.screen().root.get_full_property(
+                self.x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0)):
+            raise Failure("the window manager did not start")
 
     def _start_x(self):
         """An X server that answers. Display numbers start from one of this process's own, so
@@ -82,7 +115,7 @@ class Session:
             # for a moment.
             server = self._spawn(["Xvfb", ":%d" % number, "-displayfd", str(write_fd),
                                   "-noreset", "-nolisten", "tcp", "-screen", "0",
-                                  "1280x1024x24"], pass_fds=(write_fd,))
+                                  self.screen + "x24"], pass_fds=(write_fd,))
             os.close(write_fd)
             with os.fdopen(read_fd) as pipe:
                 ready = pipe.readline().strip()
@@ -141,17 +174,23 @@ class Session:
 
     def window(self, title):
         """Waits for the window with this title and gives it the keyboard focus."""
+        seen = []
+
         def mapped():
             self.running()
             found = [w for w in self.children(self.app) if self._try(w.get_name) == title]
             ids = subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid),
                                   "--name", "^%s$" % title], capture_output=True, text=True)
-            return found and ids.stdout.split() and (found[0], ids.stdout.split()[-1])
+            seen[:] = [len(found), ids.stdout.split()]
+            # A window manager may not have mapped it yet, and is asked for the focus.
+            focus = "windowactivate" if self.window_manager else "windowfocus"
+            return found and ids.stdout.split() and subprocess.run(
+                ["xdotool", focus, "--sync", ids.stdout.split()[-1]],
+                stderr=subprocess.DEVNULL).returncode == 0 and found[0]
         found = wait_for(mapped)
         if not found:
-            raise Failure("no window %r" % title)
-        subprocess.run(["xdotool", "windowfocus", "--sync", found[1]], check=True)
-        return found[0]
+            raise Failure("no window %r (on the bus %d times, X windows %s)" % (title, *seen))
+        return found
 
     def control(self, root, name, role):
         for child in self.children(root):
@@ -187,11 +226,29 @@ class Session:
         return self._try(lambda: self.Atspi.Text.get_text(acc, 0, -1))
 
     def expect_texts(self, window, expected):
-        boxes = {name: self.control(window, name, "text") for name in expected}
-        if not wait_for(lambda: self.running() and all(
-                self.text(boxes[n]) == t for n, t in expected.items())):
-            raise Failure("expected %r, shown %r" % (
-                expected, {n: self.text(b) for n, b in boxes.items()}))
+        boxes = {}
+
+        def shown():  # a box gone (Clear makes the form afresh) is looked for again
+            for n in expected:
+                if not boxes.get(n) or self.text(boxes[n]) is None:
+                    boxes[n] = self.control(window, n, "text")
+            return {n: boxes[n] and self.text(boxes[n]) for n in expected}
+        if not wait_for(lambda: self.running() and shown() == expected):
+            raise Failure("expected %r, shown %r" % (expected, shown()))
+
+    def extents(self, acc):
+        return self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
+
+    def on_top(self):
+        """The title of the window the window manager shows above all others."""
+        root = self.x.screen().root
+        stack = root.get_full_property(self.x.intern_atom("_NET_CLIENT_LIST_STACKING"), 0)
+        return stack and self.x.create_resource_object("window", stack.value[-1]).get_wm_name()
+
+    def activate(self, title):
+        """Brings the window forward and gives it the focus, as a taskbar does."""
+        subprocess.run(["xdotool", "search", "--all", "--pid", str(self.program.pid), "--name",
+                        "^%s$" % title, "windowactivate", "--sync"], check=True)
 
     # Input ---------------------------------------------------------------------------------
 
@@ -202,10 +259,16 @@ class Session:
         subprocess.run(["xdotool", "type", "--delay", "30", text], check=True)
 
     def click(self, acc, button=1, repeat=1):
-        box = self.Atspi.Component.get_extents(acc, self.Atspi.CoordType.SCREEN)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "--repeat", str(repeat),
-                        str(button)], check=True)
+        box = self.extents(acc)
+        self.click_at(box.x + box.width // 2, box.y + box.height // 2, button, repeat)
+
+    def click_at(self, x, y, button=1, repeat=1):
+        """A click at a place the accessibility bus tells: Qt 6.4 tells it unscaled, in the
+        program's own units, the X server counts pixels."""
+        scale = self.scale or 1
+        subprocess.run(["xdotool", "mousemove", "--sync", str(round(x * scale)),
+                        str(round(y * scale)), "click", "--repeat", str(repeat), str(button)],
+                       check=True)
 
 
 def main(cases, desktop=Session):

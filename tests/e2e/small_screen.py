@@ -1,6 +1,5 @@
 """The converter on a laptop's 1366x768 screen at 200 %, framed by a window manager: its whole
 frame, title bar included, stays on the screen. small_screen.py <program> title_bar"""
-import os
 import subprocess
 import sys
 
@@ -11,27 +10,12 @@ WIDTH, HEIGHT = 1366, 768
 
 
 class LaptopAt200(Session):
-    def _start_display(self):
-        from Xlib import display as xlib
-        read_fd, write_fd = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_fd), "-nolisten", "tcp", "-screen", "0",
-                     "%dx%dx24" % (WIDTH, HEIGHT)], pass_fds=(write_fd,))
-        os.close(write_fd)
-        with os.fdopen(read_fd) as pipe:
-            display = ":" + pipe.readline().strip()
-        self._spawn(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display))
-        self.x = xlib.Display(display)
-        self.root = self.x.screen().root
-        if not wait_for(lambda: self.root.get_full_property(
-                self.x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0)):
-            raise Failure("the window manager did not start")
-        os.environ["QT_SCALE_FACTOR"] = "2"
-        return dict(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    screen, scale, window_manager = "%dx%d" % (WIDTH, HEIGHT), 2, True
 
     def frame(self, window):
         """The window frame's margins to the screen's edges: left, top, right, bottom."""
         w = self.x.create_resource_object("window", int(window))
-        at, size = w.translate_coords(self.root, 0, 0), w.get_geometry()
+        at, size = w.translate_coords(self.x.screen().root, 0, 0), w.get_geometry()
         x, y = -at.x, -at.y
         extents = w.get_full_property(self.x.intern_atom("_NET_FRAME_EXTENTS"), 0)
         left, right, top, bottom = extents.value if extents else (0, 0, 0, 0)

@@ -76,6 +76,9 @@ std::string expected(const Decimal& d, bool negative, int places) {
     return (negative && !zero ? "-" : "") + s.substr(0, s.size() - places) + "." + fraction;
 }
 
+// More decimals than the quick ways build: the general way, digit by digit.
+constexpr int kLongestPlaces = 19;
+
 std::vector<double> sampleValues() {
     std::mt19937_64 rng(20240611);
     std::vector<double> values{0.0, 5e-324, DBL_MIN, DBL_MIN / 3, DBL_MAX, 9.996, 99.96, 2.675};
@@ -90,6 +93,9 @@ std::vector<double> sampleValues() {
         const std::string mantissa = i % 4 ? std::to_string(n) : std::string(1 + n % 14, '9');
         around(std::stod(mantissa + "5e-" + std::to_string(1 + rng() % 12)), 1);
     }
+    for (int i = 0; i < 3000; ++i) // ties at the first digit the longest pattern hides
+        values.push_back(std::stod(std::to_string(rng() % 100000000000000 >> rng() % 47) + "5e-" +
+                                   std::to_string(kLongestPlaces + 1)));
     for (int i = 0; i < 10000; ++i) // ties at the 16th significant digit, exact as integers
         around(std::stod(std::to_string(100000000000000 + rng() % 800000000000000) + "5e" +
                          std::to_string(i % 2 ? 0 : int(rng() % 41) - 20)),
@@ -113,7 +119,8 @@ class TestFormatExact : public QObject {
 
 private slots:
     void matchesExactDecimal() {
-        std::vector<std::string> patterns{"####0.0#", "#####0.0#"};
+        std::vector<std::string> patterns{"####0.0#", "#####0.0#",
+                                          "0.0" + std::string(kLongestPlaces - 1, '#')};
         for (std::size_t optional = 0; optional <= 10; ++optional)
             patterns.push_back("###0.0" + std::string(optional, '#'));
         for (const double x : sampleValues()) {
