@@ -11,7 +11,7 @@ std::string columnOf(const converter::BoxDescription& box) {
     return name;
 }
 
-void writeBoxColumns(Output& out) {
+void writeBoxColumns(CsvWriter& out) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
             out.separate();
@@ -20,11 +20,21 @@ void writeBoxColumns(Output& out) {
     out.put('\n');
 }
 
-void writeBoxTexts(const ReadingTypist& typist, Output& out) {
+std::string boxText(const ReadingTypist& typist, converter::Box box, bool decimalComma) {
+    std::string text = typist.text(box);
+    if (decimalComma)
+        std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+void writeBoxTexts(const ReadingTypist& typist, CsvWriter& out, bool decimalComma) {
     for (const converter::BoxDescription& d : converter::kBoxes) {
         if (d.box != converter::kBoxes.front().box)
             out.separate();
-        out.put(typist.text(d.box));
+        if (decimalComma)
+            out.put(boxText(typist, d.box, true));
+        else
+            out.put(typist.text(d.box)); // without a copy: most runs write millions
     }
     out.put('\n');
 }

@@ -1,157 +1,159 @@
-// The CSV reader: records field by field from a stream of blocks.
+// The CSV reader: a record's fields run by run from chunks of input, wherever they are cut.
 #include "cli/csv_reader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <poll.h>
-#include <unistd.h>
+#include <algorithm>
+#include <utility>
 
 namespace cli {
 namespace {
-constexpr const char* kTooLong = "the record is longer than 1 MiB";
 constexpr std::string_view kMark = "\xEF\xBB\xBF"; // the UTF-8 byte order mark
-
-// Whether a read from `fd` would return at once; a file always does.
-bool readable(int fd) {
-    pollfd request{fd, POLLIN, 0};
-    return ::poll(&request, 1, 0) > 0;
-}
 } // namespace
 
-// The next block, once the one read is used up.
-bool CsvReader::refill() {
-    pos_ = 0;
-    size_ = 0;
-    return readMore();
-}
-
-// Appends what the next read gives to the block; false at the end of the input.
-bool CsvReader::readMore() {
-    if (ended_)
-        return false;
-    if (beforeWait_ && !readable(fd_))
-        beforeWait_();
-    for (;;) {
-        const ssize_t got = ::read(fd_, block_ + size_, kBlock - size_);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw InputError(std::strerror(errno));
-        size_ += static_cast<std::size_t>(got);
-        ended_ = got == 0;
-        return !ended_;
-    }
-}
-
-// The first bytes are read until they are the mark or cannot become it.
-void CsvReader::skipByteOrderMark() {
-    started_ = true;
-    const auto start = [this] { return std::string_view(block_, size_).substr(0, kMark.size()); };
-    while (start().size() < kMark.size() && kMark.starts_with(start()) && readMore()) {
-    }
-    if (start() == kMark)
-        pos_ = kMark.size();
-}
-
-bool CsvReader::next(Record& record) {
-    if (!started_)
-        skipByteOrderMark();
-    record.text_.clear();
-    record.ends_.clear();
-    record.problem.clear();
-    int c = peek();
-    while (c == '\n' || c == '\r') {
-        get();
-        c = peek();
-    }
-    if (c == kEnd)
-        return false;
-    record.line = line_;
-    for (;;) {
-        if (peek() == '"')
-            quoted(record);
-        else
-            unquoted(record);
-        if (fits(record, 1))
-            record.ends_.push_back(record.text_.size());
-        else if (record.problem.empty())
-            fail(record, kTooLong);
-        if (get() != static_cast<unsigned char>(separator_))
-            return true;
-    }
-}
-
-// Up to the next separator or line end, which is left to read.
-void CsvReader::unquoted(Record& record) {
-    for (;;) {
-        if (pos_ == size_ && !refill())
-            return;
-        const char* begin = block_ + pos_;
-        const char* end = block_ + size_;
-        const char* p = begin;
-        for (; p != end; ++p) {
-            if (!stops_[static_cast<unsigned char>(*p)])
-                continue;
-            if (*p != '"')
-                break;
-            if (record.problem.empty())
-                fail(record, "a quote inside a field that does not start with one");
-        }
-        appendRun(record, begin, p);
-        pos_ += static_cast<std::size_t>(p - begin);
-        afterCr_ = afterCr_ && p == begin;
-        if (p != end)
-            return;
-    }
-}
-
-void CsvReader::quoted(Record& record) {
-    get(); // the opening quote
-    for (;;) {
-        const int c = get();
-        if (c == kEnd) {
-            fail(record, "a quoted field is not closed before the end of the input");
-            return;
-        }
-        if (c == '"') {
-            if (peek() != '"')
-                break;
-            get(); // a doubled quote stands for one
-        }
-        append(record, static_cast<char>(c));
-    }
-    const int after = peek();
-    if (after == static_cast<unsigned char>(separator_) || after == '\n' || after == '\r' ||
-        after == kEnd)
+// The first bytes are held until they are the mark or cannot become it.
+void CsvReader::push(std::string_view chunk) {
+    if (markDecided_) {
+        input_ = chunk;
         return;
-    if (record.problem.empty())
-        fail(record, "text after the closing quote of a field");
-    unquoted(record);
+    }
+    const std::size_t wanted = std::min(kMark.size() - held_.size(), chunk.size());
+    held_.append(chunk.substr(0, wanted));
+    if (held_.size() < kMark.size() && kMark.starts_with(held_))
+        return;
+    markDecided_ = true;
+    if (held_ == kMark)
+        held_.clear();
+    input_ = held_;
+    queued_ = chunk.substr(wanted);
 }
 
-bool CsvReader::fits(const Record& record, std::size_t more) {
-    // Every field but the last takes a separator besides its text.
-    return record.text_.size() + record.ends_.size() + more <= kLongestRecord;
+void CsvReader::end() {
+    ended_ = true;
+    if (!markDecided_) { // too short to be the mark: the bytes are text
+        markDecided_ = true;
+        input_ = held_;
+    }
 }
 
-void CsvReader::append(Record& record, char c) {
-    if (fits(record, 1))
-        record.text_ += c;
-    else if (record.problem.empty())
-        fail(record, kTooLong);
+const Record* CsvReader::next() {
+    for (;;) {
+        if (input_.empty()) {
+            if (!queued_.empty()) {
+                input_ = std::exchange(queued_, {});
+                continue;
+            }
+            if (!ended_ || state_ == State::BetweenRecords)
+                return nullptr;
+            if (state_ == State::Quoted)
+                fail("a quoted field is not closed before the end of the input");
+            return endRecord();
+        }
+        const char c = input_.front();
+        switch (state_) {
+        case State::BetweenRecords:
+            if (c == '\n' || c == '\r') {
+                lineBreak(c);
+                input_.remove_prefix(1);
+                break;
+            }
+            current_.text_.clear();
+            current_.ends_.clear();
+            current_.problem.clear();
+            current_.line = line_;
+            state_ = State::FieldStart;
+            [[fallthrough]];
+        case State::FieldStart:
+            if (c == '"') {
+                input_.remove_prefix(1);
+                afterCr_ = false;
+                state_ = State::Quoted;
+                break;
+            }
+            state_ = State::Unquoted;
+            [[fallthrough]];
+        case State::Unquoted:
+            unquotedRun();
+            if (input_.empty())
+                break;
+            if (const char stop = input_.front(); stop != separator_) {
+                input_.remove_prefix(1);
+                lineBreak(stop);
+                return endRecord();
+            }
+            input_.remove_prefix(1);
+            endField();
+            afterCr_ = false;
+            state_ = State::FieldStart;
+            break;
+        case State::Quoted:
+            quotedRun();
+            break;
+        case State::AfterQuote:
+            if (c == '"') { // a doubled quote stands for one
+                append("\"");
+                input_.remove_prefix(1);
+                state_ = State::Quoted;
+                break;
+            }
+            if (c != separator_ && c != '\n' && c != '\r')
+                fail("text after the closing quote of a field");
+            state_ = State::Unquoted;
+            break;
+        }
+    }
 }
 
-void CsvReader::appendRun(Record& record, const char* begin, const char* end) {
-    const auto size = static_cast<std::size_t>(end - begin);
-    if (fits(record, size))
-        record.text_.append(begin, size);
-    else if (record.problem.empty())
-        fail(record, kTooLong);
+// Up to the next separator or line break, which is left to read.
+void CsvReader::unquotedRun() {
+    std::size_t i = 0;
+    for (; i < input_.size(); ++i) {
+        if (!stops_[static_cast<unsigned char>(input_[i])])
+            continue;
+        if (input_[i] != '"')
+            break;
+        fail("a quote inside a field that does not start with one");
+    }
+    if (i == 0)
+        return;
+    append(input_.substr(0, i));
+    afterCr_ = false;
+    input_.remove_prefix(i);
 }
 
-void CsvReader::fail(Record& record, std::string problem) {
-    record.problem = std::move(problem);
-    record.problemField = record.ends_.size();
+// Up to the closing quote, line breaks and all.
+void CsvReader::quotedRun() {
+    std::size_t i = 0;
+    while (i < input_.size() && input_[i] != '"' && input_[i] != '\n' && input_[i] != '\r')
+        ++i;
+    if (i > 0) {
+        append(input_.substr(0, i));
+        afterCr_ = false;
+        input_.remove_prefix(i);
+    }
+    if (input_.empty())
+        return;
+    const char c = input_.front();
+    if (c == '"') {
+        afterCr_ = false;
+        state_ = State::AfterQuote;
+    } else {
+        lineBreak(c);
+        append(input_.substr(0, 1));
+    }
+    input_.remove_prefix(1);
+}
+
+const Record* CsvReader::endRecord() {
+    endField();
+    state_ = State::BetweenRecords;
+    return &current_;
+}
+
+// The first problem of a record is the one it is refused for.
+void CsvReader::fail(std::string problem) {
+    if (!current_.problem.empty())
+        return;
+    current_.problem = std::move(problem);
+    current_.problemField = current_.ends_.size();
 }
 
 } // namespace cli

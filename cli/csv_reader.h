@@ -1,21 +1,13 @@
-// Reading CSV records from a stream, one block and one record in memory at a time.
+// Reading CSV records from input that arrives in chunks, one record in memory at a time.
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace cli {
-
-// Thrown when an input cannot be read any further.
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // One record of a CSV text. A record that breaks the format is still returned whole, so that
 // the reader can go on after it, with what went wrong.
@@ -36,69 +28,70 @@ private:
     std::vector<std::size_t> ends_; // where each field ends in text_
 };
 
-// Reads RFC 4180 records from a file descriptor as a stream: fields separated by commas (or
-// another separator), optionally in double quotes (which may hold separators, line breaks and
-// doubled quotes), records ended by LF, CR LF or CR. Blank lines are skipped, and so is a UTF-8
-// byte order mark in front, however the reads deliver it. Memory stays within one block and the
-// longest record.
+// Reads RFC 4180 records from input pushed to it in chunks of any size: fields separated by
+// commas (or another separator), optionally in double quotes (which may hold separators, line
+// breaks and doubled quotes), records ended by LF, CR LF or CR. Blank lines are skipped, and
+// so is a UTF-8 byte order mark in front, however the chunks cut it. Memory stays within the
+// longest record, which the chunks are not kept for: each is read as it comes.
 class CsvReader {
 public:
-    // `beforeWait` runs before a read that would wait for more input: the time to show what
-    // has been made of the input so far.
-    CsvReader(int fd, char separator, std::function<void()> beforeWait = {})
-        : fd_(fd), separator_(separator), beforeWait_(std::move(beforeWait)) {
+    explicit CsvReader(char separator) : separator_(separator) {
         for (const char c : {separator, '\n', '\r', '"'})
             stops_[static_cast<unsigned char>(c)] = true;
     }
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
-    // The next record into `record` (its storage is reused); false at the end of the input.
-    bool next(Record& record);
+    // The next chunk of input; it must stay in place until next() has returned false.
+    void push(std::string_view chunk);
+    // The end of the input: the last record needs no line end.
+    void end();
+    // The next record the input completes, until the next call; nothing when the input pushed
+    // so far completes none.
+    const Record* next();
 
-    // A record longer than this is refused rather than held in memory.
+    // A record of more bytes than this (its fields' texts and separators) is refused rather
+    // than held in memory.
     static constexpr std::size_t kLongestRecord = 1024 * 1024;
 
 private:
-    static constexpr int kEnd = -1;
-    static constexpr std::size_t kBlock = 64 * 1024;
+    enum class State { BetweenRecords, FieldStart, Unquoted, Quoted, AfterQuote };
 
-    int peek() {
-        if (pos_ == size_ && !refill())
-            return kEnd;
-        return static_cast<unsigned char>(block_[pos_]);
+    void lineBreak(char c) {
+        line_ += c == '\r' || !afterCr_;
+        afterCr_ = c == '\r';
     }
-    // The next character; LF, CR LF and a lone CR each count as one line break.
-    int get() {
-        const int c = peek();
-        if (c != kEnd) {
-            ++pos_;
-            line_ += c == '\r' || (c == '\n' && !afterCr_);
-            afterCr_ = c == '\r';
-        }
-        return c;
+    void unquotedRun();
+    void quotedRun();
+    const Record* endRecord();
+    // Every field but the last takes a separator besides its text.
+    void endField() {
+        if (current_.text_.size() + current_.ends_.size() <= kLongestRecord)
+            current_.ends_.push_back(current_.text_.size());
+        else
+            fail(kTooLong);
     }
-    bool refill();
-    bool readMore();
-    void skipByteOrderMark();
-    void unquoted(Record& record);
-    void quoted(Record& record);
-    static bool fits(const Record& record, std::size_t more);
-    void append(Record& record, char c);
-    void appendRun(Record& record, const char* begin, const char* end);
-    void fail(Record& record, std::string problem);
+    void append(std::string_view text) {
+        if (current_.text_.size() + current_.ends_.size() + text.size() <= kLongestRecord)
+            current_.text_.append(text);
+        else
+            fail(kTooLong);
+    }
+    void fail(std::string problem);
 
-    int fd_;
+    static constexpr const char* kTooLong = "the record is longer than 1 MiB";
+
     char separator_;
     std::array<bool, 256> stops_{}; // the characters an unquoted field stops at: a test each
-    std::function<void()> beforeWait_;
-    std::size_t pos_ = 0;
-    std::size_t size_ = 0;
+    std::string held_;              // the first bytes, while they may be a byte order mark
+    bool markDecided_ = false;
+    std::string_view input_;  // what is left of the chunk being read
+    std::string_view queued_; // a chunk to read once the held bytes are
+    bool ended_ = false;
+    State state_ = State::BetweenRecords;
     std::size_t line_ = 1;
     bool afterCr_ = false; // the character read last was a CR: an LF now ends no other line
-    bool started_ = false;
-    bool ended_ = false;
-    char block_[kBlock];
+    Record current_;       // the record being read
 };
 
 } // namespace cli

@@ -36,10 +36,11 @@ std::string padded(std::string_view text, std::size_t width) {
 
 } // namespace
 
-void writeHelp(Output& out) {
+void writeHelp(CsvWriter& out) {
     out.put("Usage: amplora-convert [--ref us|iso] (--hz F | --cpm F) --UNIT LEVEL\n"
-            "                       [--csv [--delimiter C]]\n"
-            "       amplora-convert [--ref us|iso] [--delimiter C] [--skip-bad] [FILE...]\n"
+            "                       [--csv [--delimiter C]] [--decimal-comma]\n"
+            "       amplora-convert [--ref us|iso] [--delimiter C] [--skip-bad]\n"
+            "                       [--decimal-comma] [FILE...]\n"
             "\n"
             "Converts vibration readings with the digits of Amplora's converter window.\n"
             "With --hz or --cpm, converts one reading and prints the twelve boxes (as a\n"
@@ -69,8 +70,12 @@ void writeHelp(Output& out) {
             out.put("    " + padded(d.key, 10) + padded(d.accessibleName, 29) + range(d.box) +
                     "\n");
     out.put("  --csv          print one reading as CSV\n"
-            "  --delimiter C  the CSV field separator: one character, or tab (default ,)\n"
+            "  --delimiter C  the CSV field separator: one printable character, or tab\n"
+            "                 (default ,)\n"
             "  --skip-bad     report bad rows and convert the rest\n"
+            "  --decimal-comma  numbers in and out have \",\" for the decimal point, as\n"
+            "                 spreadsheets write them in German or French; with CSV it\n"
+            "                 needs --delimiter ';' or tab\n"
             "  -h, --help     show this help\n"
             "  -v, --version  show the version\n"
             "\n"

@@ -2,6 +2,7 @@
 #include "cli/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace cli {
@@ -14,6 +15,22 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The blanks of numbers as spreadsheets write them: the no-break spaces group thousands.
+constexpr std::array<std::string_view, 4> kBlanks = {" ", "\t", "\u00a0", "\u202f"};
+constexpr std::string_view kMinusSign = "\u2212";
+
+// The length of the blank at `pos`, 0 for none.
+std::size_t blankAt(std::string_view text, std::size_t pos) {
+    for (std::string_view blank : kBlanks)
+        if (text.substr(pos).starts_with(blank))
+            return blank.size();
+    return 0;
+}
+bool endsWithBlank(std::string_view text) {
+    return std::any_of(kBlanks.begin(), kBlanks.end(),
+                       [&text](std::string_view blank) { return text.ends_with(blank); });
 }
 
 std::size_t digitsFrom(std::string_view text, std::size_t pos) {
@@ -72,36 +89,62 @@ std::optional<std::string> plainDecimal(std::string_view text) {
     return sign + digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
 }
 
-std::string whyNotANumber(std::string_view text) {
-    constexpr std::string_view kDecimalComma = "the decimal point must be \".\"";
+std::optional<std::string> typedForm(std::string_view value, bool decimalComma) {
+    // Most values are typed as they stand: they are told apart first, at a test a character.
+    if (std::none_of(value.begin(), value.end(), [decimalComma](char c) {
+            return (c | 0x20) == 'e' || c == kMinusSign[0] ||
+                   (decimalComma && (c == ',' || c == '.'));
+        }))
+        return std::nullopt;
+    std::string text;
+    text.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (value.substr(i).starts_with(kMinusSign)) {
+            text += '-';
+            i += kMinusSign.size() - 1;
+        } else if (decimalComma && (c == ',' || c == '.')) {
+            text += c == ',' ? '.' : ','; // so that the box refuses the point, as a comma
+        } else {
+            text += c;
+        }
+    }
+    if (std::optional<std::string> plain = plainDecimal(text))
+        return plain;
+    return text;
+}
+
+std::string whyNotANumber(std::string_view text, char point) {
+    const char comma = point == '.' ? ',' : '.'; // what stands for the point elsewhere
+    const std::string decimalComma = std::string("the decimal point must be \"") + point + '"';
     constexpr std::string_view kGrouped = "thousands take no separator";
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     if (text.empty())
         return {};
-    if (blank(text.front()))
+    if (blankAt(text, 0) > 0)
         return "it starts with a blank";
-    if (blank(text.back()))
+    if (endsWithBlank(text))
         return "it ends with a blank";
     // A group of three digits after a separator, ending the text or before a point or comma.
-    const auto groupAfter = [&text](std::size_t separator) {
-        const std::size_t end = separator + 1 + digitsFrom(text, separator + 1);
-        return separator > 0 && isDigit(text[separator - 1]) && end == separator + 4 &&
+    const auto groupAfter = [&](std::size_t separator, std::size_t length) {
+        const std::size_t end = separator + length + digitsFrom(text, separator + length);
+        return separator > 0 && isDigit(text[separator - 1]) && end == separator + length + 3 &&
                (end == text.size() || text[end] == '.' || text[end] == ',');
     };
-    const std::size_t comma = text.find(','), point = text.find('.');
-    const auto commas = std::count(text.begin(), text.end(), ',');
-    if (comma != std::string_view::npos) {
-        if (point < comma)
-            return std::string(kDecimalComma) + " and " + std::string(kGrouped);
-        if (commas > 1 || point != std::string_view::npos)
-            return std::string(groupAfter(comma) ? kGrouped : kDecimalComma);
-        return std::string(kDecimalComma) +
-               (groupAfter(comma) ? " and " + std::string(kGrouped) : "");
+    const std::size_t commaAt = text.find(comma), pointAt = text.find(point);
+    const auto commas = std::count(text.begin(), text.end(), comma);
+    if (commaAt != std::string_view::npos) {
+        if (pointAt < commaAt)
+            return decimalComma + " and " + std::string(kGrouped);
+        if (commas > 1 || pointAt != std::string_view::npos)
+            return groupAfter(commaAt, 1) ? std::string(kGrouped) : decimalComma;
+        return decimalComma + (groupAfter(commaAt, 1) ? " and " + std::string(kGrouped) : "");
     }
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if ((blank(text[i]) || text[i] == '\'') && groupAfter(i))
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t separator = text[i] == '\'' ? 1 : blankAt(text, i);
+        if (separator > 0 && groupAfter(i, separator))
             return std::string(kGrouped);
-    if (std::count(text.begin(), text.end(), '.') > 1)
+    }
+    if (std::count(text.begin(), text.end(), point) > 1)
         return "a number has one decimal point at most";
     return {};
 }

@@ -20,7 +20,8 @@ std::size_t displayWidth(std::string_view text) {
     }));
 }
 
-void writeTable(const ReadingTypist& typist, engine::Reference reference, Output& out) {
+void writeTable(const ReadingTypist& typist, const Options& options, CsvWriter& out) {
+    const engine::Reference reference = options.reference;
     constexpr std::size_t kGap = 2;
     std::size_t width = 0;
     for (const converter::BoxDescription& d : converter::kBoxes)
@@ -29,16 +30,16 @@ void writeTable(const ReadingTypist& typist, engine::Reference reference, Output
         const std::string_view caption = converter::reportCaption(d.box, reference);
         out.put(caption);
         out.put(std::string(width + kGap - displayWidth(caption), ' '));
-        out.put(typist.text(d.box));
+        out.put(boxText(typist, d.box, options.decimalComma));
         out.put('\n');
     }
 }
 
 } // namespace
 
-int convertOneReading(const Options& options, Output& out) {
+int convertOneReading(const Options& options, CsvWriter& out) {
     const Reading reading{options.reference, *options.frequencyBox, options.frequency,
-                          *options.levelBox, options.level};
+                          *options.levelBox, options.level,         options.decimalComma};
     ReadingTypist typist;
     if (const auto refusal = typist.type(reading)) {
         const Box box = refusal->inFrequency ? reading.frequencyBox : reading.levelBox;
@@ -47,11 +48,11 @@ int convertOneReading(const Options& options, Output& out) {
         return kExitBadData;
     }
     if (!options.csv) {
-        writeTable(typist, options.reference, out);
+        writeTable(typist, options, out);
         return kExitOk;
     }
     writeBoxColumns(out);
-    writeBoxTexts(typist, out);
+    writeBoxTexts(typist, out, options.decimalComma);
     return kExitOk;
 }
 

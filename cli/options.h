@@ -28,6 +28,7 @@ struct Options {
     std::string level;
     bool csv = false;
     bool skipBad = false;
+    bool decimalComma = false;       // numbers in and out have a comma for the decimal point
     std::optional<char> delimiter;   // between CSV fields, when not a comma
     std::vector<std::string> inputs; // files of readings; "-" is standard input
 

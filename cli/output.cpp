@@ -1,45 +1,30 @@
-// Buffered output in which every failure counts, and CSV fields.
+// Buffered output to a file descriptor in which every failure counts.
 #include "cli/output.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
 namespace cli {
 
-void Output::field(std::string_view text) {
-    const char separator = separator_;
-    if (std::none_of(text.begin(), text.end(), [separator](char c) {
-            return c == separator || c == '"' || c == '\r' || c == '\n';
-        })) {
-        put(text);
+void Output::put(std::string_view text) {
+    if (buffer_.size() + text.size() <= kCapacity) {
+        buffer_.append(text);
         return;
     }
-    put('"');
-    for (std::size_t start = 0;;) {
-        const std::size_t quote = text.find('"', start);
-        put(text.substr(start, quote == std::string_view::npos ? quote : quote + 1 - start));
-        if (quote == std::string_view::npos)
-            break;
-        put('"'); // a quote inside a quoted field is doubled
-        start = quote + 1;
-    }
-    put('"');
-}
-
-void Output::flush() {
-    const std::size_t used = used_;
-    used_ = 0;
-    writeAll(buffer_, used);
-}
-
-void Output::flushSome(std::string_view text) {
     flush();
     if (text.size() >= kCapacity)
         writeAll(text.data(), text.size());
     else
-        append(text);
+        buffer_.append(text);
+}
+
+void Output::flush() {
+    std::string pending;
+    pending.swap(buffer_); // emptied even when the write fails
+    writeAll(pending.data(), pending.size());
+    pending.clear();
+    buffer_.swap(pending); // its room is kept for the next lines
 }
 
 void Output::finish() {

@@ -1,4 +1,4 @@
-// Buffered output in which every failure counts, and CSV fields.
+// Buffered output to a file descriptor in which every failure counts.
 #pragma once
 
 #include <cstddef>
@@ -19,25 +19,12 @@ public:
 // as done that did not reach the output.
 class Output {
 public:
-    // `separator` stands between the fields of a CSV line.
-    explicit Output(int fd, char separator = ',') : fd_(fd), separator_(separator) {}
+    explicit Output(int fd) : fd_(fd) {}
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    void put(std::string_view text) {
-        if (text.size() > kCapacity - used_)
-            flushSome(text);
-        else
-            append(text);
-    }
-    void put(char c) {
-        if (used_ == kCapacity)
-            flush();
-        buffer_[used_++] = c;
-    }
-    // A CSV field, quoted when it holds the separator, a quote or a line break.
-    void field(std::string_view text);
-    void separate() { put(separator_); }
+    // Written at once when the buffer is full or the text is long.
+    void put(std::string_view text);
 
     void flush();
     // Flushes and closes the descriptor.
@@ -46,17 +33,10 @@ public:
 private:
     static constexpr std::size_t kCapacity = 64 * 1024;
 
-    void append(std::string_view text) {
-        text.copy(buffer_ + used_, text.size());
-        used_ += text.size();
-    }
-    void flushSome(std::string_view text);
     void writeAll(const char* data, std::size_t size);
 
     int fd_;
-    char separator_;
-    std::size_t used_ = 0;
-    char buffer_[kCapacity];
+    std::string buffer_;
 };
 
 } // namespace cli

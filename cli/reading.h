@@ -20,6 +20,7 @@ struct Reading {
     std::string_view frequency;
     converter::Box levelBox = converter::Box::GRms;
     std::string_view level;
+    bool decimalComma = false; // the values are written with a comma as the decimal point
 };
 
 // Why the window would not take a reading: which of its two values, and what the window said
@@ -46,10 +47,14 @@ private:
     std::optional<converter::ConverterModel> model_;
 };
 
-// Whether a name given by the user is `key` (written in lower case), in any letter case.
-bool sameName(std::string_view name, std::string_view key);
+// Whether two names are the same in any letter case: names given by the user match so.
+bool sameName(std::string_view name, std::string_view other);
 
-// The unit box a reading names by its command-line key, in any letter case.
+// A name without the blanks around it.
+std::string_view trimmed(std::string_view name);
+
+// The unit box a reading names by its command-line key, in any letter case, blanks around it
+// ignored.
 std::optional<converter::Box> levelBoxNamed(std::string_view key);
 
 // The level boxes' keys, "g-rms, g-pk, ..., vdb", for messages.

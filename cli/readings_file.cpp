@@ -1,8 +1,8 @@
 // Converting files of readings: the header's columns, then every row typed as a reading.
-#include "cli/readings_file.h"
+#include "cli/convert_core.h"
 
 #include "cli/box_columns.h"
-#include "cli/diagnostics.h"
+#include "cli/escaping.h"
 
 #include <algorithm>
 #include <array>
@@ -17,14 +17,6 @@ constexpr std::string_view kUnitColumn = "unit";
 // At most this many of a header's names are listed in a message.
 constexpr std::size_t kNamesListed = 12;
 constexpr std::size_t kLongestName = 40;
-
-// A header name without the blanks around it.
-std::string_view trimmed(std::string_view name) {
-    const std::size_t begin = name.find_first_not_of(" \t");
-    if (begin == std::string_view::npos)
-        return {};
-    return name.substr(begin, name.find_last_not_of(" \t") + 1 - begin);
-}
 
 bool isFrequencyColumn(std::string_view name) {
     return sameName(name, converter::describe(Box::Hz).key) ||
@@ -53,34 +45,8 @@ std::string delimiterOption(char separator) {
 
 } // namespace
 
-bool ReadingsConverter::convert(int fd, std::string_view name) {
-    CsvReader reader(fd, separator_, [this] { out_.flush(); });
-    if (!reader.next(record_))
-        return refuse(name, 1, {}, "no header line");
-    header_.clear();
-    for (std::size_t i = 0; i < record_.size(); ++i)
-        header_.emplace_back(record_[i]);
-    std::optional<std::string> problem;
-    if (!record_.problem.empty())
-        problem = columnName(record_.problemField) + ": " + record_.problem;
-    if (!problem)
-        problem = readHeader();
-    if (!problem && headerWritten_)
-        problem = passedNamesDiffer();
-    if (problem)
-        return refuse(name, record_.line, {}, *problem);
-    if (!headerWritten_) {
-        firstName_ = name;
-        writeHeader();
-    }
-    while (reader.next(record_))
-        if (!convertRow(name))
-            return false;
-    return true;
-}
-
 // The layout of a file from its header line; what is wrong with it otherwise.
-std::optional<std::string> ReadingsConverter::readHeader() {
+std::optional<std::string> FileConverter::readHeader() {
     layout_ = Layout{};
     layout_.fields = header_.size();
     bool frequency = false, level = false, unit = false;
@@ -119,15 +85,15 @@ std::optional<std::string> ReadingsConverter::readHeader() {
 }
 
 // A column the header lacks, with the names it has; or the separator that would find them.
-std::optional<std::string> ReadingsConverter::missingColumn(bool frequency, bool level,
-                                                            bool unit) const {
+std::optional<std::string> FileConverter::missingColumn(bool frequency, bool level,
+                                                        bool unit) const {
     if (frequency && level && unit)
         return std::nullopt;
     std::string joined;
     for (const std::string& name : header_)
-        joined += name + (&name == &header_.back() ? "" : std::string(1, separator_));
+        joined += name + (&name == &header_.back() ? "" : std::string(1, settings_.separator));
     for (char separator : {',', ';', '\t'})
-        if (separator != separator_ && namesReadings(joined, separator))
+        if (separator != settings_.separator && namesReadings(joined, separator))
             return "the columns are separated by " +
                    std::string(separator == '\t' ? "TABs" : delimiterOption(separator)) +
                    ": give --delimiter " + delimiterOption(separator);
@@ -143,7 +109,7 @@ std::optional<std::string> ReadingsConverter::missingColumn(bool frequency, bool
 }
 
 // The passed-through names as they stand, then the twelve box columns.
-void ReadingsConverter::writeHeader() {
+void FileConverter::writeHeader() {
     for (std::size_t i : layout_.passed) {
         passedNames_.emplace_back(header_[i]);
         out_.field(header_[i]);
@@ -154,11 +120,11 @@ void ReadingsConverter::writeHeader() {
 }
 
 // The first place where this file's passed-through columns differ from the first file's.
-std::optional<std::string> ReadingsConverter::passedNamesDiffer() const {
+std::optional<std::string> FileConverter::passedNamesDiffer() const {
     const std::vector<std::size_t>& passed = layout_.passed;
     std::size_t i = 0;
     while (i < passed.size() && i < passedNames_.size() &&
-           trimmed(header_[passed[i]]) == trimmed(passedNames_[i]))
+           sameName(trimmed(header_[passed[i]]), trimmed(passedNames_[i])))
         ++i;
     if (i == passed.size() && i == passedNames_.size())
         return std::nullopt;
@@ -172,50 +138,38 @@ std::optional<std::string> ReadingsConverter::passedNamesDiffer() const {
            shown(trimmed(passedNames_[i]));
 }
 
-bool ReadingsConverter::convertRow(std::string_view name) {
-    const Record& row = record_;
+bool FileConverter::convertRow() {
+    const Record& row = *record_;
     if (!row.problem.empty())
-        return refuse(name, row.line, columnName(row.problemField), row.problem);
+        return refuse(row.line, columnName(row.problemField), row.problem);
     if (row.size() != layout_.fields)
-        return refuse(name, row.line, {},
+        return refuse(row.line, {},
                       std::to_string(row.size()) + " fields where the header has " +
                           std::to_string(layout_.fields));
     const std::string_view unit = row[layout_.unit];
     const std::optional<Box> levelBox = levelBoxNamed(unit);
     if (!levelBox)
-        return refuse(name, row.line, columnName(layout_.unit),
+        return refuse(row.line, columnName(layout_.unit),
                       "unknown unit " + shown(unit) + " (the units are " + levelKeys() + ")");
-    const Reading reading{reference_, layout_.frequencyBox, row[layout_.frequency], *levelBox,
-                          row[layout_.level]};
+    const Reading reading{settings_.reference, layout_.frequencyBox, row[layout_.frequency],
+                          *levelBox,           row[layout_.level],   settings_.decimalComma};
     if (const auto refusal = typist_.type(reading)) {
         const std::size_t field = refusal->inFrequency ? layout_.frequency : layout_.level;
-        return refuse(name, row.line, columnName(field), refusal->message);
+        return refuse(row.line, columnName(field), refusal->message);
     }
     for (std::size_t i : layout_.passed) {
         out_.field(row[i]);
         out_.separate();
     }
-    writeBoxTexts(typist_, out_);
+    writeBoxTexts(typist_, out_, settings_.decimalComma);
     return true;
 }
 
 // A column by its name in the header, or by its place where the header has none.
-std::string ReadingsConverter::columnName(std::size_t field) const {
+std::string FileConverter::columnName(std::size_t field) const {
     if (field < header_.size() && !trimmed(header_[field]).empty())
         return escaped(trimmed(header_[field]), kLongestName);
     return "column " + std::to_string(field + 1);
-}
-
-bool ReadingsConverter::refuse(std::string_view name, std::size_t line, std::string_view column,
-                               std::string_view what) {
-    anyBad_ = true;
-    std::string text = escaped(name);
-    text += ':' + std::to_string(line) + ": ";
-    if (!column.empty())
-        text += std::string(column) + ": ";
-    text += what;
-    complain(text);
-    return skipBad_;
 }
 
 } // namespace cli

@@ -84,6 +84,48 @@ KeyVerdict judgeKey(Key key, std::string_view text, Selection selection,
     return verdict;
 }
 
+std::string keysJudgedAlike(std::string_view keys) {
+    // A double is correctly rounded from its first 768 significant digits and whether any
+    // later one is not zero; a value of 0.<400 zeros>... reads as 0 whatever follows.
+    constexpr std::size_t kSignificantDigits = 800;
+    constexpr std::size_t kDeepestZeros = 400;
+    std::string kept;
+    bool point = false, significant = false, beyond = false;
+    std::size_t zeros = 0, digits = 0;
+    for (const char c : keys) {
+        if (!isDigit(static_cast<unsigned char>(c))) {
+            kept += c;
+            // Past a second point, a minus sign after the start or any other key, every key
+            // is refused already: the first of them decides.
+            if ((c != '.' || point) && (c != '-' || kept.size() > 1))
+                break;
+            point = point || c == '.';
+            continue;
+        }
+        if (!significant && c == '0') {
+            // 0 and 00 are the same number, and so are 0.<400 zeros> and any more of them.
+            const bool counts = point ? zeros < kDeepestZeros : zeros == 0;
+            zeros = point ? zeros + counts : 1;
+            if (counts)
+                kept += c;
+            continue;
+        }
+        if (!significant) {
+            if (point && zeros >= kDeepestZeros)
+                continue;
+            significant = true;
+        }
+        if (digits < kSignificantDigits) {
+            ++digits;
+            kept += c;
+        } else if (c != '0' && !beyond) {
+            beyond = true;
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 void tellVerdict(const KeyVerdict& verdict, const EntryBounds& bounds, Notices& notices) {
     if (verdict.rangeMessage)
         notices.push_back(rangeNotice(bounds));

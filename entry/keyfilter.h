@@ -33,6 +33,14 @@ struct KeyVerdict {
 // keeps the number within the bounds, and ENTER needs the number at or above the lower bound.
 KeyVerdict judgeKey(Key key, std::string_view text, Selection selection, const EntryBounds& bounds);
 
+// Keys typed one after another into an empty box, with those left out whose verdict an earlier
+// key had already (repeated leading zeros, zeros too deep to count, digits beyond what a double
+// resolves but for the first non-zero one) and those after a key that is refused whatever the
+// box holds. The first refused key, its notices and the number the box holds at the end are
+// those of `keys`; the keys left are at most about 1,200 digits and a point and a sign, so
+// that typing a long value costs no more than typing a short one.
+std::string keysJudgedAlike(std::string_view keys);
+
 // The notices a verdict brings, appended to `notices`.
 void tellVerdict(const KeyVerdict& verdict, const EntryBounds& bounds, Notices& notices);
 

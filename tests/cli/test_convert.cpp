@@ -96,6 +96,7 @@ private slots:
         };
         write("a.csv", "point,hz,level,unit\nP1,50,1,g-pk\n");
         write("b.csv", "point,site,hz,level,unit\nP2,S,50,1,g-pk\n");
+        write("c.csv", "POINT,hz,level,unit\nP3,50,1,g-pk\n");
     }
 
     // Every unit, both references, Hz and CPM, the window's quirks and its refusals: the command
@@ -105,10 +106,10 @@ private slots:
         const QStringList units = {"g-rms",   "g-pk",    "in-s-rms", "in-s-pk", "mm-s-rms",
                                    "mm-s-pk", "mils-pp", "mm-pp",    "adb",     "vdb"};
         const QStringList frequencies =
-            QString("50 1 1.2346E1|12.346 30 1E+05|100000 0.5 7").split(' ');
+            QString("50 1 1.2346E1|12.346 30 1E+05|100000 0.5 7 0.5E1|5").split(' ');
         const QStringList levels =
             QString("1 1E-08|0.00000001 10000 2.675 -6.0E+01|-60 200 "
-                    "1000000 0.123456 10001 5.0e-7|0.00000050 1e3|1000 0.0.1")
+                    "1000000 0.123456 10001 5.0e-7|0.00000050 1e3|1000 0.0.1 0.0012E3|1.2")
                 .split(' ');
         for (int pass = 0; pass < 4; ++pass) {
             const bool iso = pass & 1;
@@ -159,6 +160,7 @@ private slots:
             "stdin:3: level: Entry out of range.  Value must be between  1E-08 and  10000\n";
         const QString me = "amplora-convert: ", nan = " is not a number the window accepts";
         const QString hint = " (see amplora-convert --help)\n";
+        const QString splits = ": numbers, units, quotes or line breaks hold it" + hint;
         add("stop", "", rows, 65, good, b);
         add("skip", "--skip-bad", rows, 65, good + "D," + kFiftyHzOneGPeak,
             b + "stdin:4: level: no value\n");
@@ -180,6 +182,8 @@ private slots:
             "stdin:2: x\\ty: a quote inside a field that does not start with one\n");
         add("clash", "", "id,hz,level,unit,ADB\n", 65, "",
             "stdin:1: ADB: the output has a column of this name; rename it\n");
+        add("clash, no option", "", "id,hz,level,unit,In_S_Pk\n", 65, "",
+            "stdin:1: In_S_Pk: the output has a column of this name; rename it\n");
         add("; hint", "", "hz;level;unit\n", 65, "",
             "stdin:1: the columns are separated by ';': give --delimiter ';'\n");
         add("tab hint", "", "hz\tlevel\tunit\n", 65, "",
@@ -191,10 +195,47 @@ private slots:
         add("tab files", "--delimiter tab", "hz\tlevel\tunit\n50\t1\tg-pk\n", 0,
             QString(kColumns + kFiftyHzOneGPeak).replace(',', '\t'), "");
         add("why not", "--skip-bad",
-            "hz,level,unit\n50,1 ,g-pk\n50,\"1,234.5\",g-pk\n50,1.2.3,g-pk\n", 65, kColumns,
+            "hz,level,unit\n50,1 ,g-pk\n50,\"1,234.5\",g-pk\n50,1.2.3,g-pk\n"
+            "50,\"1.234,5\",g-pk\n50,1\xC3,g-pk\n",
+            65, kColumns,
             "stdin:2: level: \"1 \"" + nan + ": it ends with a blank\nstdin:3: level: \"1,234.5\"" +
                 nan + ": thousands take no separator\nstdin:4: level: \"1.2.3\"" + nan +
-                ": a number has one decimal point at most\n");
+                ": a number has one decimal point at most\nstdin:5: level: \"1.234,5\"" + nan +
+                ": the decimal point must be \".\" and thousands take no separator\nstdin:6: "
+                "level: \"1\\xc3\"" +
+                nan + "\n");
+        add("spreadsheets' looks", "--skip-bad",
+            "id,hz,level,unit\n,,,\n , ,\t,\nA,50,1, G-PK \nB,50,\u22126.0E\u22121,vdb\n"
+            "C,50,\"2\u00a0167\",g-pk\nD,50,1\u202e,g-pk\n",
+            65,
+            "id," + kColumns + "A," + kFiftyHzOneGPeak +
+                "B,50.0,3000.0,0.000000299,0.000000423,0.000000368,0.00000052,0.00000934,0.0000132,"
+                "0.00000331,0.00000008413,-10.5,-0.6\n",
+            "stdin:6: level: \"2\u00a0167\"" + nan +
+                ": thousands take no separator\nstdin:7: level: \"1\\u{202e}\"" + nan + "\n");
+        add("UTF-16", "", "\xFF\xFEh", 65, "", "stdin:1: the file is UTF-16: save it as UTF-8\n");
+        const QByteArray mib = "hz,level,unit,x\n50,1,g-pk," + QByteArray(1048576 - 10, 'a') + "\n";
+        add("1 MiB", "", mib + "50,1,g-pk," + QByteArray(1048576 - 9, 'a'), 65,
+            "x," + kColumns + mib.mid(26, 1048566) + "," + kFiftyHzOneGPeak,
+            "stdin:3: x: the record is longer than 1 MiB\n");
+        add("32767 characters", "", "hz,level,unit\n50,1." + QByteArray(32765, '0') + ",g-pk\n", 0,
+            kColumns + kFiftyHzOneGPeak, "");
+        // Halfway between 10000 and the next double, which reads as 10000; a digit far past
+        // what a double resolves makes it more. A long value is typed shortened: that digit
+        // still counts.
+        const QByteArray tie =
+            "10000.0000000000009094947017729282379150390625" + QByteArray(900, '0');
+        add("tie at the bound", "--skip-bad",
+            "hz,level,unit\n50,1,g-pk\n50," + tie + "1,g-pk\n50," + tie + ",g-pk\n", 65,
+            kColumns + kFiftyHzOneGPeak +
+                "50.0,3000.0,7072.1,10000.0,8690.2,12288.0,220732.1,312115.2,78280.0,1988.3,197.0,"
+                "206.9\n",
+            b);
+        add("decimal comma", "--decimal-comma --delimiter ; --skip-bad",
+            "hz;level;unit\n50;1,0E0;g-pk\n50;1.800;g-pk\n", 65,
+            QString(kColumns + kFiftyHzOneGPeak).replace(',', ';').replace('.', ','),
+            "stdin:3: level: \"1.800\"" + nan +
+                ": the decimal point must be \",\" and thousands take no separator\n");
         const QString e40(40, u'é');
         add("cut at 40", "--skip-bad",
             ("hz,level,unit\n50," + e40 + ",g-pk\n50,é" + e40 + ",g-pk\n").toUtf8(), 65, kColumns,
@@ -206,6 +247,16 @@ private slots:
             "b.csv:1: the columns passed through must be those of a.csv: \"site\" is not in "
             "a.csv\n");
         add("usage", "--cpm", "", 64, "", me + "--cpm needs a value" + hint);
+        add("case", "a.csv c.csv", "", 0,
+            "point," + kColumns + "P1," + kFiftyHzOneGPeak + "P3," + kFiftyHzOneGPeak, "");
+        add("comma and comma", "--decimal-comma", "", 64, "",
+            me + "--decimal-comma needs another separator: --delimiter ';' or tab" + hint);
+        add("delimiter ESC", "--delimiter \x1b", "", 64, "",
+            me + "--delimiter takes one printable character or tab, not \"\\x1b\"" + hint);
+        add("delimiter +", "--delimiter +", "", 64, "",
+            me + "--delimiter cannot be \"+\"" + splits);
+        add("delimiter .", "--delimiter .", "", 64, "",
+            me + "--delimiter cannot be \".\"" + splits);
         add("csv with files", "--csv a.csv", "", 64, "",
             me + "--csv is for one reading given with --hz or --cpm" + hint);
         add("reading and files", "--hz 50 --g-pk 1 a.csv", "", 64, "",
