@@ -69,6 +69,8 @@ public:
     // that cannot be used).
     int status() const;
     bool ended() const { return ended_; }
+    // The rows written to the output so far, of every input.
+    std::size_t rowsConverted() const { return rowsConverted_; }
 
 private:
     // Where the columns of a file stand.
@@ -103,6 +105,7 @@ private:
     bool unusable_ = false; // the settings
     bool ended_ = false;
     bool headerWritten_ = false;
+    std::size_t rowsConverted_ = 0;
     std::string firstName_;                // the first file's, in messages
     std::vector<std::string> passedNames_; // of the first file: every file must agree
     Layout layout_;
