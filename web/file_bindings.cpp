@@ -39,6 +39,7 @@ public:
         converter_.takeOutput(output_);
         return val(emscripten::typed_memory_view(output_.size(), output_.data()));
     }
+    double outputSize() const { return static_cast<double>(converter_.outputSize()); }
     std::string messages() { return converter_.takeMessages(); }
     int status() const { return converter_.status(); }
     double rows() const { return static_cast<double>(converter_.rowsConverted()); }
@@ -64,6 +65,7 @@ EMSCRIPTEN_BINDINGS(amplora_convert) {
         .function("feed", &FileConversion::feed)
         .function("finish", &FileConversion::finish)
         .function("output", &FileConversion::output)
+        .function("outputSize", &FileConversion::outputSize)
         .function("messages", &FileConversion::messages)
         .function("status", &FileConversion::status)
         .function("rows", &FileConversion::rows);

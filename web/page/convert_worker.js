@@ -10,29 +10,20 @@ const PROGRESS_EVERY_MS = 100;
 // A stream's chunk may hold megabytes: it is converted in slices of this size, so that the
 // progress moves and Cancel is heard in between.
 const SLICE_BYTES = 256 << 10;
-// Output parts are joined into one Blob at this size, which the browser may keep out of the
-// worker's heap.
 const PART_BYTES = 8 << 20;
 let cancelled = null; // the run to stop
 
+// The CSV as Blobs, each made straight from the module's memory once the module holds a part's
+// worth: one copy of every byte, and the browser may keep the parts out of the worker's heap.
 class Parts {
-  constructor() { this.blobs = []; this.pending = []; this.pendingBytes = 0; this.bytes = 0; }
-  add(view) {
-    if (!view.length) return;
-    this.pending.push(view.slice()); // the view is the module's memory, reused at the next call
-    this.pendingBytes += view.length;
+  constructor() { this.blobs = []; this.bytes = 0; }
+  take(conversion, all) {
+    if (!all && conversion.outputSize() < PART_BYTES) return;
+    const view = conversion.output();
     this.bytes += view.length;
-    if (this.pendingBytes >= PART_BYTES) this.seal();
+    if (view.length) this.blobs.push(new Blob([view]));
   }
-  seal() {
-    if (this.pending.length) this.blobs.push(new Blob(this.pending));
-    this.pending = [];
-    this.pendingBytes = 0;
-  }
-  blob() {
-    this.seal();
-    return new Blob(this.blobs, { type: 'text/csv' });
-  }
+  blob() { return new Blob(this.blobs, { type: 'text/csv' }); }
 }
 
 class Messages {
@@ -67,7 +58,7 @@ async function convert(run, module, { file, iso, separator, skipBad, decimalComm
     conversion.chunk(piece.length).set(piece);
     const more = conversion.feed(piece.length);
     bytes += piece.length;
-    parts.add(conversion.output());
+    parts.take(conversion, false);
     messages.add(conversion.messages());
     return more;
   };
@@ -95,7 +86,7 @@ async function convert(run, module, { file, iso, separator, skipBad, decimalComm
       }
     }
     const finished = conversion.finish();
-    parts.add(conversion.output());
+    parts.take(conversion, true);
     messages.add(conversion.messages());
     // A file the run ended in, or whose header was refused, has nothing worth downloading.
     const converted = whole && finished && parts.bytes > 0;
