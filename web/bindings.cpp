@@ -3,6 +3,7 @@
 #include "converter/converter_model.h"
 #include "converter/results_text.h"
 #include "converter/spoken_text.h"
+#include "entry/field_set.h"
 #include "temperature/temperature_model.h"
 
 #include <emscripten/bind.h>
@@ -143,6 +144,7 @@ EMSCRIPTEN_BINDINGS(amplora) {
     using emscripten::class_;
     emscripten::function("boxTable", &boxTable);
     emscripten::function("toFahrenheit", &temperature::toFahrenheit);
+    emscripten::constant("longestText", static_cast<unsigned>(entry::kLongestText));
     class_<ConverterPage>("ConverterPage")
         .constructor<>()
         .function("selectReference", &ConverterPage::selectReference)

@@ -2,14 +2,14 @@
 # The web edition in headless Chromium through WebDriver: typed sessions give the native
 # model's digits, keys and messages, the reference, TAB, Copy All, the temperature window,
 # the phone layout, printing and working offline. Usage: test_page.py SITE REPLAY CASE
-import functools, http.server, random, re, shutil, subprocess, sys, tempfile, threading, time
+import atexit, functools, http.server, random, re, shutil, subprocess, sys, tempfile, threading, time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-SITE, REPLAY, CASE = sys.argv[1:4]
+REPLAY = None  # the native model's replay program
 KEYS = {'E': Keys.ENTER, 'B': Keys.BACKSPACE}
 RANGE_HZ = 'Entry out of range.  Value must be between  1 and  100000'
 
@@ -19,8 +19,19 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    def handle_error(self, *args):  # a browser that quits mid-transfer
+        pass
+
+
+def scratch():  # a private folder, removed at the end
+    path = tempfile.mkdtemp()
+    atexit.register(shutil.rmtree, path, True)
+    return path
+
+
 def serve(folder):
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
+    server = Server(('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return f'http://127.0.0.1:{server.server_port}/'
 
@@ -30,7 +41,7 @@ def start(url, width=1024, height=768, mobile=False):
     for flag in ('--headless --no-sandbox --disable-gpu --disable-quic --no-first-run '
                  '--disable-background-networking --disable-component-update --disable-sync').split():
         o.add_argument(flag)
-    o.add_argument('--user-data-dir=' + tempfile.mkdtemp())
+    o.add_argument('--user-data-dir=' + scratch())
     o.add_argument(f'--window-size={width},{height}')
     d = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=o)
     if mobile:
@@ -73,7 +84,7 @@ def type_keys(d, keys):
     said = []
     for token in re.findall(r'\^.|.', keys):
         press(d, token)
-        if js(d, "document.getElementById('message').open"):
+        while js(d, "document.getElementById('message').open"):
             assert js(d, "document.activeElement.id") == 'messageOk'
             said.append(js(d, "document.getElementById('messageText').textContent"))
             ActionChains(d).send_keys(Keys.ENTER).perform()
@@ -247,7 +258,8 @@ CASES = {'differential': differential, 'keys': keys, 'reference': reference, 'ta
          'offline': offline}
 
 if __name__ == '__main__':
-    site = tempfile.mkdtemp()
+    SITE, REPLAY, CASE = sys.argv[1:4]
+    site = scratch()
     shutil.copytree(SITE, site, dirs_exist_ok=True)
     url = serve(site)
     driver = start(url)

@@ -16,7 +16,8 @@ export class Converter {
       if (b.isoCaptionLabel) document.getElementById(b.isoCaptionLabel).textContent = b.isoCaption;
     }
     this.model = new wasm.ConverterPage();
-    this.boxes = new EntryBoxes(this.inputs, () => this.model, (reply) => this.render(reply));
+    this.boxes = new EntryBoxes(this.inputs, () => this.model, (reply) => this.render(reply),
+      wasm.longestText);
     for (const radio of [this.us, this.iso])
       radio.addEventListener('change', () => {
         this.model.selectReference(this.iso.checked);

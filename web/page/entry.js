@@ -9,15 +9,18 @@ const encoder = new TextEncoder();
 const bytes = (text, units) => encoder.encode(text.slice(0, units)).length;
 
 export class EntryBoxes {
-  // `model()` gives the current model; `render(written)` shows it after each call and returns
-  // what else to do (an announcement).
-  constructor(inputs, model, render) {
+  // `model()` gives the current model; `render(reply)` shows the rest of what it answered.
+  // A box holds at most `longest` characters, as the desktop's boxes do.
+  constructor(inputs, model, render, longest) {
     this.inputs = inputs;
     this.model = model;
     this.render = render;
     this.writing = false;
     this.keyEdit = false; // the key going down has told the model already
-    inputs.forEach((el, i) => this.bind(el, i));
+    inputs.forEach((el, i) => {
+      el.maxLength = longest;
+      this.bind(el, i);
+    });
   }
 
   // Writes the texts the model wrote (bits of `written`), caret at the start.
@@ -52,6 +55,7 @@ export class EntryBoxes {
     let from = start, to = end;
     if (code === BACKSPACE && from === to && from > 0) --from;
     const typed = code === BACKSPACE ? '' : String.fromCharCode(code);
+    if (text.length - (to - from) + typed.length > el.maxLength) return reply; // a full box
     this.writing = true;
     el.value = text.slice(0, from) + typed + text.slice(to);
     el.setSelectionRange(from + typed.length, from + typed.length);
@@ -62,6 +66,7 @@ export class EntryBoxes {
 
   keys(el, i, codes) {
     const notices = [];
+    el.classList.remove('refused');
     for (const code of codes) {
       this.keyDown(i, notices);
       this.press(el, i, code, notices);

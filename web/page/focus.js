@@ -6,9 +6,33 @@ export function isReturning() {
   return returning;
 }
 
-export function refocus(el, start, end) {
+// Runs `fn` (closing a dialog, which gives the focus back) as a return of the focus.
+export function returningFocus(fn) {
   returning = true;
-  el.focus();
-  if (start !== undefined && start !== null && el.setSelectionRange) el.setSelectionRange(start, end);
-  returning = false;
+  try {
+    fn();
+  } finally {
+    returning = false;
+  }
+}
+
+// Closes a dialog by its buttons or ESC as a return of the focus, then runs `closed` at once
+// (the dialog's own close event comes later, after keys that may already follow).
+export function closesAsReturn(dialog, buttons, closed) {
+  const close = () => {
+    returningFocus(() => dialog.close());
+    closed?.();
+  };
+  for (const b of buttons) b.addEventListener('click', close);
+  dialog.addEventListener('cancel', (e) => {
+    e.preventDefault();
+    close();
+  });
+}
+
+export function refocus(el, start, end) {
+  returningFocus(() => {
+    el.focus();
+    if (start !== undefined && start !== null && el.setSelectionRange) el.setSelectionRange(start, end);
+  });
 }

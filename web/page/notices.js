@@ -1,10 +1,13 @@
 // What a model asks the page to tell the user: the warning sound with a visible cue, and
 // messages in a modal alert dialog that takes the focus and gives it back.
-import { refocus } from './focus.js';
+import { closesAsReturn, refocus } from './focus.js';
 
 let audio = null;
 const queue = [];
 let showing = false;
+let closed = null; // what follows the message on screen once it is closed
+const box = document.getElementById('message');
+closesAsReturn(box, [document.getElementById('messageOk')], () => closed?.());
 
 // A refused key: a short tone where the browser lets the page play one, and the box flashes.
 export function cue(el) {
@@ -22,8 +25,7 @@ export function cue(el) {
   if (!el) return;
   el.classList.remove('refused');
   void el.offsetWidth; // restart the flash
-  el.classList.add('refused');
-  el.addEventListener('animationend', () => el.classList.remove('refused'), { once: true });
+  el.classList.add('refused'); // until the box's next key: the last key's verdict
 }
 
 // Messages one after another, each closed before the next; beeps at once.
@@ -42,16 +44,14 @@ function next(owner) {
     return;
   }
   showing = true;
-  const box = document.getElementById('message');
   document.getElementById('messageTitle').textContent = n.title;
   document.getElementById('messageText').textContent = n.text;
   const start = owner?.selectionStart, end = owner?.selectionEnd;
-  const done = () => {
-    box.removeEventListener('close', done);
+  closed = () => {
+    closed = null;
     if (owner?.isConnected) refocus(owner, start, end);
     next(owner);
   };
-  box.addEventListener('close', done);
   box.dataset.opening = '1';
   box.showModal();
   delete box.dataset.opening;

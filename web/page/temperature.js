@@ -10,7 +10,7 @@ export class Temperature {
     this.wasm = wasm;
     this.inputs = [document.getElementById('degF'), document.getElementById('degC')];
     this.model = null;
-    this.boxes = new EntryBoxes(this.inputs, () => this.model, () => {});
+    this.boxes = new EntryBoxes(this.inputs, () => this.model, () => {}, wasm.longestText);
     this.inputs.forEach((el, i) =>
       el.addEventListener('blur', () => {
         // Leaving a box converts it; a message taking the focus is no leaving.
@@ -43,8 +43,8 @@ function drawScale(svg, toFahrenheit) {
     svg.append(el);
   };
   add('rect', { x: axis, y: top, width: 1, height: bottom - top + 1 });
-  add('text', { x: axis / 2, y: 16, 'text-anchor': 'middle', class: 'unit' }, '\u00b0F');
-  add('text', { x: (axis + width) / 2, y: 16, 'text-anchor': 'middle', class: 'unit' }, '\u00b0C');
+  add('text', { x: axis / 2, y: 16, 'text-anchor': 'middle', class: 'mark-unit' }, '\u00b0F');
+  add('text', { x: (axis + width) / 2, y: 16, 'text-anchor': 'middle', class: 'mark-unit' }, '\u00b0C');
   for (let f = 300; f >= -50; f -= 25) {
     add('rect', { x: axis - mark, y: row(f), width: mark, height: 1 });
     add('text', { x: axis - mark - 2, y: row(f) + 4, 'text-anchor': 'end' }, f);

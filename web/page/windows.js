@@ -1,6 +1,6 @@
 // The windows the menus open, as dialogs: modal ones block the converter until closed, the
 // contact window stays beside it; each gives the focus back to where it was.
-import { refocus } from './focus.js';
+import { closesAsReturn, refocus } from './focus.js';
 
 const MODELESS = new Set(['Contact']);
 const FIRST_FOCUS = { Temperature: 'degF', ConvertFile: 'convertFile' };
@@ -32,9 +32,7 @@ export function printWindow(id) {
 
 export function bindWindowButtons() {
   for (const dialog of document.querySelectorAll('dialog.win')) {
-    for (const b of dialog.querySelectorAll('[data-close]')) b.addEventListener('click', () => dialog.close());
+    closesAsReturn(dialog, dialog.querySelectorAll('[data-close]'));
     for (const b of dialog.querySelectorAll('[data-print]')) b.addEventListener('click', () => printWindow(dialog.id));
   }
-  const message = document.getElementById('message');
-  document.getElementById('messageOk').addEventListener('click', () => message.close());
 }
