@@ -2,12 +2,12 @@
 # Files of readings converted on the page in headless Chromium against amplora-convert on the
 # same files: the same bytes and messages, no request while converting, Cancel, and progress
 # on a long file. Usage: test_files.py SITE AMPLORA_CONVERT CASE
-import base64, functools, http.server, os, subprocess, sys, tempfile, threading, time
+import base64, functools, os, subprocess, sys, threading, time
 from selenium.webdriver.common.by import By
-from test_page import Quiet, js, start  # noqa: E402 (it reads SITE, a program and CASE too)
+from test_page import Quiet, Server, js, scratch, start
 
 SITE, CONVERT, CASE = sys.argv[1:4]
-FOLDER = tempfile.mkdtemp()
+FOLDER = scratch()
 requests = []
 
 ROWS = ('\ufeffPunkt Größe,"Notiz\nzweite Zeile",hz,level,unit\r\nA1,"sagt ""ja""",50,1,g-pk\r\n'
@@ -109,7 +109,7 @@ def progress(d):
 if __name__ == '__main__':
     for file_name, text in FILES.items():
         write(file_name, text)
-    server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Recording, directory=SITE))
+    server = Server(('127.0.0.1', 0), functools.partial(Recording, directory=SITE))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     driver = start(f'http://127.0.0.1:{server.server_port}/')
     try:

@@ -1,7 +1,7 @@
 // The worker that converts a file of readings off the page's thread: the file read as a
 // stream, each chunk through the command line's converter in WebAssembly, the CSV gathered
 // as a Blob of parts, and progress, messages and the outcome posted to the page.
-importScripts('amplora-convert.js');
+importScripts('convert.js');
 
 const ready = AmploraConvert();
 ready.then(() => postMessage({ kind: 'ready' }));
