@@ -6,10 +6,12 @@ importScripts('convert.js');
 const ready = AmploraConvert();
 ready.then(() => postMessage({ kind: 'ready' }));
 const MESSAGES_LISTED = 100;
-const PROGRESS_EVERY_MS = 100;
-// A stream's chunk may hold megabytes: it is converted in slices of this size, so that the
-// progress moves and Cancel is heard in between.
+// A stream's chunk may hold megabytes: it is converted in slices of this size (some
+// milliseconds each), with Cancel heard after each.
 const SLICE_BYTES = 256 << 10;
+// The progress is shown after each sixteenth of the file, and at least every 100 ms.
+const PROGRESS_STEPS = 16;
+const PROGRESS_EVERY_MS = 100;
 const PART_BYTES = 8 << 20;
 let cancelled = null; // the run to stop
 
@@ -50,7 +52,7 @@ const turn = () => new Promise((resolve) => {
 async function convert(run, module, { file, iso, separator, skipBad, decimalComma }) {
   const conversion = new module.FileConversion(iso, separator.charCodeAt(0), skipBad, decimalComma, file.name);
   const parts = new Parts(), messages = new Messages();
-  let bytes = 0, lastPost = 0;
+  let bytes = 0, shown = { bytes: 0, at: 0 };
   const post = (kind, extra) => postMessage({
     run, kind, rows: conversion.rows(), bytes, messages: messages.take(), messageCount: messages.count, ...extra });
   // Feeds a piece of the file; false when no more of it is wanted.
@@ -78,10 +80,11 @@ async function convert(run, module, { file, iso, separator, skipBad, decimalComm
           whole = false;
           break reading;
         }
-        if (performance.now() - lastPost < PROGRESS_EVERY_MS) continue;
-        post('progress');
+        if (bytes - shown.bytes >= file.size / PROGRESS_STEPS || performance.now() - shown.at >= PROGRESS_EVERY_MS) {
+          post('progress');
+          shown = { bytes, at: performance.now() };
+        }
         await turn();
-        lastPost = performance.now();
         if (cancelled === run) return post('cancelled');
       }
     }
