@@ -32,8 +32,7 @@ class Recording(Quiet):
 
 
 def write(name, text):
-    with open(os.path.join(FOLDER, name), 'wb') as f:
-        f.write(text if isinstance(text, bytes) else text.encode())
+    open(os.path.join(FOLDER, name), 'wb').write(text if isinstance(text, bytes) else text.encode())
 
 
 def command(name, options):
@@ -64,9 +63,8 @@ def convert(d, name, options, dropped=False, during=None):
     # The file never left the browser: nothing was asked but the browser's own check for a
     # new version of the service worker, which it makes when it likes.
     assert all(r == 'GET /sw.js' for r in requests[asked:]), requests[asked:]
-    listed = js(d, "[...convertMessages.children].map(li => li.textContent)")
-    more = js(d, "convertMore.textContent")
-    offered = js(d, "convertDownload.hidden ? null : convertDownload.download")
+    listed, more, offered = js(d, "[[...convertMessages.children].map(li => li.textContent), convertMore.textContent, "
+                                  "convertDownload.hidden ? null : convertDownload.download]")
     csv = offered and base64.b64decode(d.execute_async_script(
         "fetch(convertDownload.href).then(r => r.blob()).then(b => { const f = new FileReader();"
         "f.onload = () => arguments[0](f.result.split(',')[1]); f.readAsDataURL(b) })"))
