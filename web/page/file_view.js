@@ -4,7 +4,7 @@
 const SEPARATORS = { comma: ',', semicolon: ';', tab: '\t' };
 
 // route.csv -> route-converted.csv; a name without an extension gets .csv.
-export function convertedName(name) {
+function convertedName(name) {
   const dot = name.lastIndexOf('.');
   return dot > 0 ? `${name.slice(0, dot)}-converted${name.slice(dot)}` : `${name}-converted.csv`;
 }
