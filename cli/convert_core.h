@@ -61,8 +61,7 @@ public:
     // The CSV written since the last call.
     std::string takeOutput() { return out_.take(); }
     // The same into `into`, whose room the converter keeps for the next lines in turn.
-    void takeOutput(std::string& into) { out_.take(into); }
-    std::size_t outputSize() const { return out_.size(); }
+    void takeOutputInto(std::string& into) { out_.take(into); }
     // The message lines since the last call, each ended by a line break.
     std::string takeMessages() { return std::exchange(messages_, {}); }
     // The exit status so far: 0, or 65 once a row or header was refused (64 for settings
@@ -100,7 +99,7 @@ private:
     std::optional<CsvReader> reader_;
     std::string name_;        // the current input's
     bool headerRead_ = false; // of the current input
-    bool inputDone_ = false;  // the rest of the current input is not wanted
+    bool inputDone_ = true;   // no input is started, or the rest of it is not wanted
     bool anyBad_ = false;
     bool unusable_ = false; // the settings
     bool ended_ = false;

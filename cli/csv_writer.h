@@ -28,18 +28,17 @@ public:
     void field(std::string_view text);
     void separate() { put(separator_); }
 
-    std::size_t size() const { return used_; }
     // What was written since the last call.
     std::string take() {
         std::string text;
         take(text);
         return text;
     }
-    // The same into `into`, whose room is kept for the next lines.
+    // The same into `into` (what it held is dropped), whose room is kept for the next lines.
     void take(std::string& into) {
         text_.resize(used_);
         into.swap(text_);
-        text_.resize(text_.capacity());
+        text_.resize(text_.capacity()); // fills only what the lines taken last did not
         used_ = 0;
     }
 

@@ -48,7 +48,8 @@ void writeHelp(CsvWriter& out) {
             "(standard input when none or -) with a header naming the columns hz or cpm,\n"
             "level and unit, and writes CSV to standard output: every other column first,\n"
             "then the twelve boxes. The unit column takes the UNIT names of the options.\n"
-            "Numbers may be written as 1.2E-04; the decimal point is \".\". For example,\n"
+            "Numbers may be written as 1.2E-04; the decimal point is \".\" (\",\" with\n"
+            "--decimal-comma). For example,\n"
             "  point,hz,level,unit\n  P1,50,1,g-pk\ngives\n  point");
     out.separate();
     writeBoxColumns(out);

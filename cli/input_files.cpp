@@ -53,7 +53,7 @@ void pass(FileConverter& converter, Output& out, std::string& rows) {
         messages.pop_back(); // complain() ends the lines
         complain(messages);
     }
-    converter.takeOutput(rows);
+    converter.takeOutputInto(rows);
     out.put(rows);
 }
 
