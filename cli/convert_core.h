@@ -62,6 +62,8 @@ public:
     std::string takeOutput() { return out_.take(); }
     // The same into `into`, whose room the converter keeps for the next lines in turn.
     void takeOutputInto(std::string& into) { out_.take(into); }
+    // How much CSV there is to take.
+    std::size_t outputSize() const { return out_.size(); }
     // The message lines since the last call, each ended by a line break.
     std::string takeMessages() { return std::exchange(messages_, {}); }
     // The exit status so far: 0, or 65 once a row or header was refused (64 for settings

@@ -36,7 +36,7 @@ public:
 
     // The CSV written since the last call, valid until the next call into the module.
     val output() {
-        converter_.takeOutput(output_);
+        converter_.takeOutputInto(output_);
         return val(emscripten::typed_memory_view(output_.size(), output_.data()));
     }
     double outputSize() const { return static_cast<double>(converter_.outputSize()); }
