@@ -62,12 +62,16 @@ public:
     std::string takeOutput() { return out_.take(); }
     // The same into `into`, whose room the converter keeps for the next lines in turn.
     void takeOutputInto(std::string& into) { out_.take(into); }
+    // How much CSV there is to take.
+    std::size_t outputSize() const { return out_.size(); }
     // The message lines since the last call, each ended by a line break.
     std::string takeMessages() { return std::exchange(messages_, {}); }
     // The exit status so far: 0, or 65 once a row or header was refused (64 for settings
     // that cannot be used).
     int status() const;
     bool ended() const { return ended_; }
+    // The rows written to the output so far, of every input.
+    std::size_t rowsConverted() const { return rowsConverted_; }
 
 private:
     // Where the columns of a file stand.
@@ -102,6 +106,7 @@ private:
     bool unusable_ = false; // the settings
     bool ended_ = false;
     bool headerWritten_ = false;
+    std::size_t rowsConverted_ = 0;
     std::string firstName_;                // the first file's, in messages
     std::vector<std::string> passedNames_; // of the first file: every file must agree
     Layout layout_;

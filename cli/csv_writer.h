@@ -28,6 +28,8 @@ public:
     void field(std::string_view text);
     void separate() { put(separator_); }
 
+    // How much was written since the last take.
+    std::size_t size() const { return used_; }
     // What was written since the last call.
     std::string take() {
         std::string text;

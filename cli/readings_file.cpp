@@ -162,6 +162,7 @@ bool FileConverter::convertRow() {
         out_.separate();
     }
     writeBoxTexts(typist_, out_, settings_.decimalComma);
+    ++rowsConverted_;
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The page's start: the models from WebAssembly, the converter, its menus and windows, and the
 // service worker that keeps every file for use offline.
 import { Converter } from './converter.js';
+import { FileView } from './file_view.js';
 import { MenuBar } from './menus.js';
 import { Temperature } from './temperature.js';
 import { bindWindowButtons, openWindow, printWindow } from './windows.js';
@@ -9,8 +10,10 @@ const wasm = await globalThis.AmploraModel();
 const converter = new Converter(wasm);
 const temperature = new Temperature(wasm);
 bindWindowButtons();
+const fileView = new FileView(() => openWindow('ConvertFile'));
 
 const commands = {
+  convertFile: () => fileView.open(),
   print: () => printWindow('Main'),
   copyAll: () => converter.copyAll(),
   Temperature: () => openWindow('Temperature', () => temperature.open()),
@@ -31,7 +34,7 @@ if (document.activeElement === document.body) converter.inputs[0].focus();
 document.documentElement.dataset.ready = '1';
 performance.mark('interactive');
 // For automation and the benchmarks: the page's parts, as the tests drive them.
-globalThis.amplora = { converter, temperature, commands };
+globalThis.amplora = { converter, temperature, commands, fileView };
 
 // A changed file makes a new worker, which replaces the cache for the next load.
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' }).then((r) => r.update()).catch(() => {});

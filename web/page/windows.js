@@ -3,7 +3,7 @@
 import { closesAsReturn, refocus } from './focus.js';
 
 const MODELESS = new Set(['Contact']);
-const FIRST_FOCUS = { Temperature: 'degF' };
+const FIRST_FOCUS = { Temperature: 'degF', ConvertFile: 'convertFile' };
 
 export function openWindow(id, onOpen) {
   const dialog = document.getElementById(id);
