@@ -35,8 +35,6 @@ export class FileView {
     this.start.addEventListener('click', () => this.convert());
     this.cancelButton.addEventListener('click', () => this.cancel());
     this.input.addEventListener('change', () => this.chosen());
-    // The file picker's Cancel bubbles as a 'cancel' event, which would close the view as ESC.
-    this.input.addEventListener('cancel', (e) => e.stopPropagation());
     // A file dropped anywhere: never opened by the browser in place of the page.
     document.addEventListener('dragover', (e) => {
       if (!e.dataTransfer.types.includes('Files')) return;

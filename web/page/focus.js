@@ -25,6 +25,7 @@ export function closesAsReturn(dialog, buttons, closed) {
   };
   for (const b of buttons) b.addEventListener('click', close);
   dialog.addEventListener('cancel', (e) => {
+    if (e.target !== dialog) return; // a file picker's own Cancel bubbles up as 'cancel' too
     e.preventDefault();
     close();
   });
