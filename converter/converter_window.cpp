@@ -71,7 +71,7 @@ void ConverterWindow::sayCleared() {
     if (!clearedUnsaid_ || !isActiveWindow() || !focused || focused->window() != this)
         return;
     clearedUnsaid_ = false;
-    toolkit::announce(*focused, QStringLiteral("Form cleared"));
+    toolkit::announce(*focused, qtext(kClearedAnnouncement));
 }
 
 void ConverterWindow::clearAll() {

@@ -27,4 +27,7 @@ std::optional<std::string> conversionAnnouncement(const ConverterModel& model,
 // copied ("Copied 12 results").
 std::string copiedAnnouncement(const ConverterModel& model);
 
+// What to say once Clear has started the form over, the focus back in Hz.
+inline constexpr std::string_view kClearedAnnouncement = "Form cleared";
+
 } // namespace converter

@@ -4,6 +4,7 @@
 #include "converter/results_text.h"
 #include "converter/spoken_text.h"
 #include "entry/field_set.h"
+#include "temperature/spoken_text.h"
 #include "temperature/temperature_model.h"
 
 #include <emscripten/bind.h>
@@ -87,6 +88,7 @@ public:
     bool iso() const { return model_.reference() == engine::Reference::ISO; }
     bool referenceLocked() const { return model_.referenceLocked(); }
     std::string resultsText() const { return converter::resultsText(model_); }
+    std::string copiedAnnouncement() const { return converter::copiedAnnouncement(model_); }
     std::string spokenName(int box, const std::string& referenceName) const {
         return converter::spokenName(boxOf(box), model_.reference(), referenceName);
     }
@@ -102,7 +104,10 @@ public:
     val keyPress(int box, int code, std::size_t start, std::size_t length) {
         const entry::KeyAnswer answer =
             model_.keyPress(scaleOf(box), keyOf(code), selectionOf(start, length));
-        return answerOf(answer, model_.takeWritten());
+        val out = answerOf(answer, model_.takeWritten());
+        if (answer.outcome == entry::KeyOutcome::Converted)
+            out.set("announcement", temperature::conversionAnnouncement(model_));
+        return out;
     }
     val leave(int box) {
         val out = val::object();
@@ -145,6 +150,7 @@ EMSCRIPTEN_BINDINGS(amplora) {
     emscripten::function("boxTable", &boxTable);
     emscripten::function("toFahrenheit", &temperature::toFahrenheit);
     emscripten::constant("longestText", static_cast<unsigned>(entry::kLongestText));
+    emscripten::constant("clearedAnnouncement", std::string(converter::kClearedAnnouncement));
     class_<ConverterPage>("ConverterPage")
         .constructor<>()
         .function("selectReference", &ConverterPage::selectReference)
@@ -156,6 +162,7 @@ EMSCRIPTEN_BINDINGS(amplora) {
         .function("iso", &ConverterPage::iso)
         .function("referenceLocked", &ConverterPage::referenceLocked)
         .function("resultsText", &ConverterPage::resultsText)
+        .function("copiedAnnouncement", &ConverterPage::copiedAnnouncement)
         .function("spokenName", &ConverterPage::spokenName);
     class_<TemperaturePage>("TemperaturePage")
         .constructor<>()

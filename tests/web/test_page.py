@@ -184,13 +184,15 @@ def copy_all(d, url):
                       'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
     type_into(d, 'txtHZ', '50E')
     type_into(d, 'txtAccGpk', '1E')
+    time.sleep(0.1)
+    said = js(d, "[announce.textContent, announce.getAttribute('aria-live')]")
     ActionChains(d).key_down(Keys.CONTROL).key_down(Keys.SHIFT).send_keys('c').key_up(Keys.SHIFT).key_up(Keys.CONTROL).perform()
     copied = d.execute_async_script('navigator.clipboard.readText().then(arguments[0])')
     rows = [line.split('\t') for line in copied.splitlines()]
     assert [r[1] for r in rows] == state(d)[:12] and rows[2] == ['Acceleration, g, rms', '0.707']
-    said = 'Converted: ' + '; '.join(' '.join(r) for r in rows)
+    assert said == ['Converted: ' + '; '.join(' '.join(r) for r in rows), 'polite']
     time.sleep(0.1)
-    assert js(d, "[announce.textContent, announce.getAttribute('aria-live')]") == [said, 'polite']
+    assert js(d, 'announce.textContent') == 'Copied 12 results'
 
 
 def temperature(d, url):
@@ -200,6 +202,8 @@ def temperature(d, url):
                                     ('degC', '20S', 'degF', '68.0')]:  # SHIFT+TAB leaves
         type_into(d, box, typed)
         assert by_id(d, other).get_attribute('value') == want
+    time.sleep(0.1)  # the last ENTER's conversion was said, leaving a box says nothing
+    assert js(d, 'announce.textContent') == 'Converted: Fahrenheit 98.6; Celsius 37.0'
     d.find_element(By.CSS_SELECTOR, '#Temperature [data-close]').click()
     assert js(d, '[Temperature.open, document.activeElement.id]') == [False, 'txtHZ']
 

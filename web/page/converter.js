@@ -1,6 +1,7 @@
 // The converter window on the page: its twelve boxes, the reference choice, Clear and Copy All
 // Results, all shown as the converter model has them.
 import { EntryBoxes } from './entry.js';
+import { say } from './notices.js';
 
 export class Converter {
   constructor(wasm) {
@@ -10,7 +11,6 @@ export class Converter {
     this.us = document.getElementById('OptdBUS');
     this.iso = document.getElementById('OptdBISO');
     this.frame = document.getElementById('Frame1');
-    this.spoken = document.getElementById('announce');
     for (const b of this.table) {
       document.getElementById(b.captionLabel).textContent = b.caption;
       if (b.isoCaptionLabel) document.getElementById(b.isoCaptionLabel).textContent = b.isoCaption;
@@ -43,10 +43,7 @@ export class Converter {
       const name = this.model.spokenName(i, referenceName);
       if (this.inputs[i].getAttribute('aria-label') !== name) this.inputs[i].setAttribute('aria-label', name);
     });
-    if (reply.announcement) {
-      this.spoken.textContent = '';
-      requestAnimationFrame(() => { this.spoken.textContent = reply.announcement; });
-    }
+    if (reply.announcement) say(reply.announcement);
   }
 
   // Clear: the window as it starts, the reference free again.
@@ -54,9 +51,9 @@ export class Converter {
     this.model.delete();
     this.model = new this.wasm.ConverterPage();
     this.inputs.forEach((el) => { el.value = ''; });
-    this.spoken.textContent = '';
     this.render({});
     this.inputs[0].focus();
+    say(this.wasm.clearedAnnouncement);
   }
 
   async copyAll() {
@@ -71,6 +68,7 @@ export class Converter {
       document.execCommand('copy');
       area.remove();
     }
+    say(this.model.copiedAnnouncement());
     return text;
   }
 }

@@ -58,6 +58,13 @@ function next(owner) {
   document.getElementById('messageOk').focus();
 }
 
+// Has screen readers say `text` once, through the page's polite live region.
+export function say(text) {
+  const region = document.getElementById('announce');
+  region.textContent = '';
+  requestAnimationFrame(() => { region.textContent = text; });
+}
+
 export function isShowingMessage() {
   return showing;
 }

@@ -1,7 +1,7 @@
 // The temperature window on the page: two boxes bound to a fresh temperature model each time
 // it opens, and the comparison scale.
 import { EntryBoxes } from './entry.js';
-import { tell } from './notices.js';
+import { say, tell } from './notices.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
 
@@ -10,7 +10,8 @@ export class Temperature {
     this.wasm = wasm;
     this.inputs = [document.getElementById('degF'), document.getElementById('degC')];
     this.model = null;
-    this.boxes = new EntryBoxes(this.inputs, () => this.model, () => {}, wasm.longestText);
+    this.boxes = new EntryBoxes(this.inputs, () => this.model,
+      (reply) => { if (reply.announcement) say(reply.announcement); }, wasm.longestText);
     this.inputs.forEach((el, i) =>
       el.addEventListener('blur', () => {
         // Leaving a box converts it; a message taking the focus is no leaving.
