@@ -82,8 +82,9 @@ std::string_view trimmed(std::string_view name) {
 }
 
 std::optional<Box> levelBoxNamed(std::string_view key) {
+    key = trimmed(key);
     for (const converter::BoxDescription& d : converter::kBoxes)
-        if (d.unit && sameName(trimmed(key), d.key))
+        if (d.unit && sameName(key, d.key))
             return d.box;
     return std::nullopt;
 }
