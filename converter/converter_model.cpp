@@ -120,9 +120,9 @@ entry::KeyOutcome ConverterModel::frequencyKeyPress(Box box, entry::Key key,
     }
     peakHz_ =
         engine::toSingle(box == Box::Cpm ? engine::round15(value / kSecondsPerMinute) : value);
-    write(Box::Hz, engine::formatPattern(peakHz_, kHzPattern));
+    engine::formatPattern(peakHz_, kHzPattern, rewrite(Box::Hz));
     const float perMinute = peakHz_ * kSecondsPerMinuteSingle;
-    write(Box::Cpm, engine::formatPattern(perMinute, kCpmPattern));
+    engine::formatPattern(perMinute, kCpmPattern, rewrite(Box::Cpm));
     enableAll();
     recomputeForFrequency();
     return entry::KeyOutcome::Converted;
@@ -210,7 +210,7 @@ std::optional<float> ConverterModel::usableFrequency() {
 void ConverterModel::writeLevels(const engine::Levels& levels) {
     for (engine::Unit unit : engine::kAllUnits)
         if (levels.has(unit))
-            write(boxOf(unit), engine::levelText(levels[unit]));
+            engine::levelText(levels[unit], rewrite(boxOf(unit)));
 }
 
 void ConverterModel::enableAll() {

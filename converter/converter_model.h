@@ -73,7 +73,7 @@ private:
         return notices_.empty() ? entry::Notices() : std::move(notices_);
     }
 
-    void write(Box box, std::string text) { fields_.write(indexOf(box), std::move(text)); }
+    std::string& rewrite(Box box) { return fields_.rewrite(indexOf(box)); }
     void writeLevels(const engine::Levels& levels);
     void setEnabled(Box box, bool enabled) { fields_.setEnabled(indexOf(box), enabled); }
     void enableAll();

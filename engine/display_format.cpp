@@ -191,8 +191,8 @@ std::uint64_t atPlaces(std::uint64_t significand, int dropped) {
 }
 
 // The text of `scaled` / 10^places: the integer digits (at least one), the point and the
-// decimals without the optional trailing zeros.
-std::string placesText(bool negative, std::uint64_t scaled, const Places& places) {
+// decimals without the optional trailing zeros, into `out`.
+void placesText(bool negative, std::uint64_t scaled, const Places& places, std::string& out) {
     // A negative value that rounds to zero shows as zero, without a sign.
     const bool sign = negative && scaled != 0;
     int decimals = places.shown;
@@ -240,7 +240,7 @@ std::string placesText(bool negative, std::uint64_t scaled, const Places& places
     if (sign) {
         *--first = '-';
     }
-    return std::string(first, static_cast<std::size_t>(last - first));
+    out.assign(first, static_cast<std::size_t>(last - first));
 }
 
 // Texts up to this long are built on the stack; longer ones (huge values, long patterns) on
@@ -293,16 +293,19 @@ std::string digitsText(const Decimal15& decimal, const Places& places) {
 
 } // namespace
 
-std::string formatPattern(double value, Places places) {
+void formatPattern(double value, Places places, std::string& out) {
     if (!std::isfinite(value)) {
-        return {};
+        out.clear();
+        return;
     }
     if (places.shown > kMostQuickPlaces) {
-        return digitsText(toDecimal15(value), places);
+        out = digitsText(toDecimal15(value), places);
+        return;
     }
     std::uint64_t scaled = 0;
     if (quickAtPlaces(std::fabs(value), places.shown, scaled)) {
-        return placesText(std::signbit(value), scaled, places);
+        placesText(std::signbit(value), scaled, places, out);
+        return;
     }
     std::uint64_t significand = 0;
     int exponent = 0;
@@ -310,10 +313,17 @@ std::string formatPattern(double value, Places places) {
         // The 15 digits reach below the last shown place: the text is a rounded integer.
         const int dropped = kSignificantDigits - 1 - exponent - places.shown;
         if (dropped >= 0) {
-            return placesText(std::signbit(value), atPlaces(significand, dropped), places);
+            placesText(std::signbit(value), atPlaces(significand, dropped), places, out);
+            return;
         }
     }
-    return digitsText(toDecimal15(value), places);
+    out = digitsText(toDecimal15(value), places);
+}
+
+std::string formatPattern(double value, Places places) {
+    std::string text;
+    formatPattern(value, places, text);
+    return text;
 }
 
 double round15(double value) {

@@ -34,6 +34,8 @@ constexpr Places placesOf(std::string_view pattern) {
 // as "" so that no box ever reads "inf" or "nan". Patterns known in advance are best read once
 // (placesOf in a constant).
 std::string formatPattern(double value, Places places);
+// The same text written over `out`, whose room is reused: boxes are rewritten millions of times.
+void formatPattern(double value, Places places, std::string& out);
 inline std::string formatPattern(double value, std::string_view pattern) {
     return formatPattern(value, placesOf(pattern));
 }

@@ -44,4 +44,8 @@ std::string levelText(double level) {
     return formatPattern(level, levelPattern(level));
 }
 
+void levelText(double level, std::string& out) {
+    formatPattern(level, levelPattern(level), out);
+}
+
 } // namespace engine

@@ -14,5 +14,7 @@ Places levelPattern(double level);
 
 // The level as the window shows it; "" when it is not finite.
 std::string levelText(double level);
+// The same text written over `out`.
+void levelText(double level, std::string& out);
 
 } // namespace engine

@@ -25,6 +25,11 @@ public:
         texts_[i] = std::move(text);
         written_.set(i);
     }
+    // The box's text to be written over in place (its room reused), marked as written.
+    std::string& rewrite(std::size_t i) {
+        written_.set(i);
+        return texts_[i];
+    }
     // Empties a box; one already empty needs no writing.
     void clear(std::size_t i) {
         if (texts_[i].empty())
