@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace entry {
 namespace {
@@ -15,6 +16,66 @@ constexpr std::size_t kProspectiveBuffer = 64;
 
 bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
+}
+
+// Plain digits with at most one point, read key by key: where the first non-zero digit stands.
+class Decade {
+public:
+    void take(char c) {
+        if (c == '.') {
+            plain_ = plain_ && !point_;
+            point_ = true;
+        } else if (!isDigit(static_cast<unsigned char>(c))) {
+            plain_ = false;
+        } else if (nonZero_) {
+            exponent_ += point_ ? 0 : 1;
+        } else if (c != '0') {
+            nonZero_ = true;
+            exponent_ = point_ ? exponent_ - 1 : 0;
+        } else {
+            exponent_ -= point_ ? 1 : 0;
+        }
+    }
+    // The k of 10^k <= number < 10^(k+1), for plain digits with one not zero.
+    std::optional<int> exponent() const {
+        return plain_ && nonZero_ ? std::optional<int>(exponent_) : std::nullopt;
+    }
+
+private:
+    bool plain_ = true;
+    bool point_ = false;
+    bool nonZero_ = false;
+    int exponent_ = 0;
+};
+
+// The double nearest 10^k, for |k| <= kMostDecade: a correctly rounded division by an exact
+// power of ten.
+constexpr int kMostDecade = 22;
+double decade(int k) {
+    constexpr std::array<double, kMostDecade + 1> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    return k >= 0 ? kPowers[static_cast<std::size_t>(k)]
+                  : 1.0 / kPowers[static_cast<std::size_t>(-k)];
+}
+
+// Whether a digit in place of the selection surely leaves the number within the bounds, seen
+// from the decade of its first non-zero digit alone: a correctly rounded reading of a number
+// in [10^k, 10^(k+1)) lies between the doubles nearest those two. Nearly every typed digit is
+// decided so, without reading the number; false leaves the question open.
+bool surelyWithin(std::string_view text, std::size_t selStart, std::size_t selLength, char key,
+                  const EntryBounds& bounds) {
+    if (text.size() >= kProspectiveBuffer)
+        return false;
+    Decade decadeOf;
+    for (char c : text.substr(0, selStart))
+        decadeOf.take(c);
+    decadeOf.take(key);
+    for (char c : text.substr(selStart + selLength))
+        decadeOf.take(c);
+    const std::optional<int> k = decadeOf.exponent();
+    return k && *k >= -kMostDecade && *k < kMostDecade && decade(*k) >= bounds.minValue &&
+           decade(*k + 1) <= bounds.maxValue;
 }
 
 // The number the box would hold with `key` in place of the selection.
@@ -33,6 +94,13 @@ double prospectiveValue(std::string_view text, std::size_t selStart, std::size_t
     prospective += key;
     prospective += after;
     return numericValue(prospective);
+}
+
+// "0" and "0." begin every small fraction: they count as the lower bound.
+bool outOfRange(double prospective, const EntryBounds& bounds) {
+    if (bounds.minValue > 0 && bounds.minValue < 1 && prospective == 0)
+        prospective = bounds.minValue;
+    return prospective > bounds.maxValue || prospective < bounds.minValue;
 }
 
 std::string boundText(double bound) {
@@ -64,12 +132,10 @@ KeyVerdict judgeKey(Key key, std::string_view text, Selection selection,
     const std::size_t selLength = std::min(selection.length, text.size() - selStart);
 
     if (isDigit(c) || c == u'-') {
-        double p = prospectiveValue(text, selStart, selLength, static_cast<char>(c));
-        // "0" and "0." begin every small fraction; let them through as the lower bound.
-        if (bounds.minValue > 0 && bounds.minValue < 1 && p == 0)
-            p = bounds.minValue;
-        if (p > bounds.maxValue || p < bounds.minValue)
-            verdict.rangeMessage = true;
+        const auto k = static_cast<char>(c);
+        verdict.rangeMessage =
+            !(isDigit(c) && surelyWithin(text, selStart, selLength, k, bounds)) &&
+            outOfRange(prospectiveValue(text, selStart, selLength, k), bounds);
     } else if (c == u'.') {
         if (!bounds.decimalOk || text.find('.') != std::string_view::npos)
             verdict.beep = true;
