@@ -100,7 +100,8 @@ void ConverterModel::edited(Box box, std::string_view text) {
 entry::KeyVerdict ConverterModel::filter(Box box, entry::Key key, entry::Selection selection) {
     const entry::KeyVerdict verdict =
         entry::judgeKey(key, text(box), selection, describe(box).bounds);
-    entry::tellVerdict(verdict, describe(box).bounds, notices_);
+    if (verdict.refused()) // nearly every key is let through, and then there is nothing to tell
+        entry::tellVerdict(verdict, describe(box).bounds, notices_);
     return verdict;
 }
 

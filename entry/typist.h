@@ -89,8 +89,14 @@ private:
         }
         if (length > 0)
             text_.erase(start, length);
-        if (!key.isBackspace())
-            text_.insert(start++, 1, static_cast<char>(key.character()));
+        if (!key.isBackspace()) {
+            const auto c = static_cast<char>(key.character());
+            if (start == text_.size())
+                text_.push_back(c); // typing on at the end: no tail to move
+            else
+                text_.insert(start, 1, c);
+            ++start;
+        }
         selection_ = {start, 0};
         model_.edited(field, text_);
         synced_ = true;
